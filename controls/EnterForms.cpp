@@ -1,0 +1,5 @@
+#include "controls/EnterForms.h"
+
+TEForm::TEForm(QWidget *parent) : QWidget(parent) {}
+TEForm::~TEForm() = default;
+void TEForm::FormCreate() {}
