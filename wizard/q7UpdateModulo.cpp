@@ -1,6 +1,7 @@
 #include "wizard/q7UpdateModulo.h"
 
 #include "controls/ProgramEnd.h"
+#include "wizard/WizardTables.h"
 
 Tq7UpdateModuloForm::Tq7UpdateModuloForm(const QStringList &args, QWidget *parent)
     : TEForm(parent), m_args(args) {
