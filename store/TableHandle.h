@@ -7,6 +7,7 @@
 #include "store/Sqlite.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 
@@ -117,11 +118,15 @@ class TableHandle {
   const FieldInfo &Field(const QString &name) const;
   int FieldIndex(const QString &name) const;
   QVariant CurrentValue(int index);
+  QVariant ReadColumn(int index);
+  std::vector<QVariant> ReadRecord();
   void SetValue(int index, const QVariant &value);
   void RequireOpen() const;
   void RequireEdit(const QString &what) const;
   void LeaveEditForMove();
   bool MoveTo(const QString &where, const std::vector<QVariant> &binds, bool descending);
+  QString Quoted() const;
+  QString OrderBy(bool descending) const;
   void StandOn(std::int64_t rowid);
   [[noreturn]] void Throw(const QString &message) const;
 
@@ -140,6 +145,7 @@ class TableHandle {
   bool m_bof = true;
   std::vector<QVariant> m_editValues;   // values of the current record while editing
   std::vector<bool> m_changed;          // columns set since Edit/Insert
+  QHash<QString, int> m_fieldIndex;     // upper-case name -> index
 };
 
 }  // namespace q7
