@@ -193,6 +193,9 @@ class TTarvoNumberEdit : public QLineEdit {
   void contextMenuEvent(QContextMenuEvent *event) override;
 
  private:
+  // Sets a text that differs from the current one, keeping the caret where
+  // it can stay and the modified flag as it was.
+  void SetText(const QString &newText);
   void OnTextChanged();
   void CalculatorButton(int code);
   void ReportEdit(double before);
