@@ -174,7 +174,7 @@ QString InstallLogPath(const QString &workingFolder) {
   return ResolveExistingPath(Absolute(workingFolder, QStringLiteral("q7Folder/LOGINSTALL.txt")));
 }
 
-QString CountryFolder(const QString &workingFolder, const QString &countryName) {
+QString CountrySourceFolder(const QString &workingFolder, const QString &countryName) {
   QString folder = Absolute(workingFolder, QStringLiteral("q7Folder/") + countryName);
   if (!folder.endsWith(u'/')) folder += u'/';
   return folder;
@@ -268,7 +268,7 @@ InstallCopyResult CopyInstallationFiles(const QString &workingFolder, const QStr
 std::optional<InstallCopyResult> DeployCountryFiles(const QString &workingFolder,
                                                     const QString &countryName, bool writeLog) {
   const QString working = QDir(workingFolder).absolutePath();
-  QString folder = ResolveExistingPath(CountryFolder(working, countryName));
+  QString folder = ResolveExistingPath(CountrySourceFolder(working, countryName));
   if (!QFileInfo(folder).isDir()) return std::nullopt;
   if (!folder.endsWith(u'/')) folder += u'/';
   return CopyInstallationFiles(working, folder, writeLog);

@@ -61,7 +61,7 @@ struct InstallCopyResult {
 // Paths of the installation files, under a working folder.
 QString InstallListPath(const QString &workingFolder);  // .../q7Folder/Install.txt
 QString InstallLogPath(const QString &workingFolder);   // .../q7Folder/LOGINSTALL.txt
-QString CountryFolder(const QString &workingFolder, const QString &countryName);  // .../q7Folder/<country>/
+QString CountrySourceFolder(const QString &workingFolder, const QString &countryName);  // .../q7Folder/<country>/
 
 // Stores the length of the source file into newSize, then that of the
 // destination file into installedSize; each file is opened for reading and
