@@ -339,6 +339,8 @@ bool TTarvoNumberEdit::TarvoNumberEditKeyDown(QKeyEvent *event) {
   return (event->modifiers() & Qt::AltModifier) && !showButton_;
 }
 
+void TTarvoNumberEdit::Beep() { QApplication::beep(); }
+
 void TTarvoNumberEdit::DoPaste() { emit OnPaste(); }
 void TTarvoNumberEdit::DoCut() { emit OnCut(); }
 void TTarvoNumberEdit::DoClear() { emit OnClear(); }
@@ -400,7 +402,7 @@ void TTarvoNumberEdit::keyPressEvent(QKeyEvent *event) {
     else
       TarvoNumberEditKeyPress(key);
     if (key.isNull())
-      QApplication::beep();
+      Beep();
     else
       accepted += key;
   }
@@ -428,22 +430,27 @@ void TTarvoNumberEdit::focusOutEvent(QFocusEvent *event) {
 }
 
 void TTarvoNumberEdit::contextMenuEvent(QContextMenuEvent *event) {
-  QMenu *menu = createStandardContextMenu();
-  // Route the menu's paste, cut and delete through the field's requests.
-  for (QAction *action : menu->actions()) {
-    const QString name = action->objectName();
-    void (TTarvoNumberEdit::*request)() = nullptr;
-    if (name == QLatin1String("edit-paste"))
-      request = &TTarvoNumberEdit::PasteRequest;
-    else if (name == QLatin1String("edit-cut"))
-      request = &TTarvoNumberEdit::CutRequest;
-    else if (name == QLatin1String("edit-delete"))
-      request = &TTarvoNumberEdit::ClearRequest;
-    if (!request) continue;
-    disconnect(action, &QAction::triggered, nullptr, nullptr);
-    connect(action, &QAction::triggered, this, request);
-  }
+  // The field's own menu, so that paste, cut and delete go through its
+  // requests (the toolkit's menu calls the plain line-edit operations).
+  auto *menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  const bool editable = !isReadOnly();
+  const bool selection = hasSelectedText();
+  const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+  auto add = [menu](const QString &caption, const char *name, bool enabled, auto slot) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setEnabled(enabled);
+    QObject::connect(action, &QAction::triggered, menu->parentWidget(), slot);
+  };
+  add(QStringLiteral("&Deshacer"), "edit-undo", editable && isUndoAvailable(), [this] { undo(); });
+  menu->addSeparator();
+  add(QStringLiteral("Cor&tar"), "edit-cut", editable && selection, [this] { CutRequest(); });
+  add(QStringLiteral("&Copiar"), "edit-copy", selection, [this] { copy(); });
+  add(QStringLiteral("&Pegar"), "edit-paste", editable && mime && mime->hasText(), [this] { PasteRequest(); });
+  add(QStringLiteral("&Eliminar"), "edit-delete", editable && selection, [this] { ClearRequest(); });
+  menu->addSeparator();
+  add(QStringLiteral("Seleccionar &todo"), "select-all", !text().isEmpty(), [this] { selectAll(); });
   menu->popup(event->globalPos());
   event->accept();
 }

@@ -183,6 +183,9 @@ class TTarvoNumberEdit : public QLineEdit {
   // Alt held with the button hidden: the key is discarded (returns true).
   bool TarvoNumberEditKeyDown(QKeyEvent *event);
 
+  // The warning for a discarded character (the standard beep).
+  virtual void Beep();
+
   virtual void DoPaste();
   virtual void DoCut();
   virtual void DoClear();
