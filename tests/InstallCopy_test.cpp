@@ -2,6 +2,8 @@
 // retry, attributes afterwards, and the log records byte for byte.
 #include "deploy/FileOps.h"
 #include "deploy/InstallCopy.h"
+#include "store/TableHandle.h"
+#include "tools/SampleData.h"
 
 #include <QDir>
 #include <QFile>
@@ -378,4 +380,47 @@ TEST_F(InstallCopyTest, MeasureFileSizesStopsAtTheFirstFileItCannotOpen) {
   qint64 installed = 0, fresh = 0;
   MeasureFileSizes(installed, fresh, big, big);
   EXPECT_EQ(fresh, qint64(5) << 30);
+}
+
+// On the sample layout: the country's files reach their folders, and a table
+// the program holds open is not replaced.
+TEST(InstallCopySampleTest, DeploysCountryFilesAndLeavesAnOpenTableAlone) {
+  QTemporaryDir work, program;
+  q7sample::LayOutSampleData(work.path(), program.path());
+  const QString root = work.path() + u'/';
+
+  const auto result = DeployCountryFiles(work.path(), QStringLiteral("Colombia"), true);
+  ASSERT_TRUE(result.has_value());
+  QStringList destinations;
+  for (const InstallCopyEntry &entry : result->entries) {
+    EXPECT_TRUE(entry.copiedFirst) << entry.destinationPath.toStdString();
+    destinations << entry.destinationPath;
+  }
+  EXPECT_EQ(destinations, (QStringList{"DataSistema\\CUENTAS.DAT", "Reportes\\BALANCE.SPR",
+                                       "Reportes\\BALANCE.PFG", "LEEME.TXT"}));
+  TableHandle accounts;
+  accounts.SetFolder(root + QStringLiteral("DataSistema"));
+  accounts.SetTableName(QStringLiteral("CUENTAS"));
+  ASSERT_NO_THROW(accounts.Open());
+  EXPECT_EQ(accounts.AsText(QStringLiteral("NOMBRE")), QStringLiteral("Caja"));
+  accounts.Close();
+
+  // The accounting company table stays open for a whole accounting run.
+  TableHandle companies;
+  companies.SetFolder(root + QStringLiteral("DataSistema"));
+  companies.SetTableName(QStringLiteral("q7CEmpresas.dat"));
+  companies.Open();
+  QFile list(root + QStringLiteral("q7Folder/Install.txt"));
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  list.write("q7CEmpresas.dat,DataSistema\\,\r\n");
+  list.close();
+
+  const auto refused = DeployCountryFiles(work.path(), QStringLiteral("Colombia"), true);
+  ASSERT_TRUE(refused.has_value());
+  ASSERT_EQ(refused->entries.size(), 1);
+  EXPECT_FALSE(refused->entries[0].copiedFirst);
+  EXPECT_FALSE(refused->entries[0].copiedSecond);
+  EXPECT_EQ(refused->entries[0].installedSize, 0);
+  ASSERT_TRUE(companies.FindKey(QStringLiteral("DEMO")));
+  EXPECT_EQ(companies.AsText(QStringLiteral("NOMBRE")), QStringLiteral("Empresa de Demostración, C.A."));
 }
