@@ -2,6 +2,7 @@
 
 #include "controls/CalculatorPopup.h"
 #include "controls/LibrarySettings.h"
+#include "controls/TarvoEdit.h"  // q7::ControlHintText, q7::RequestHintText
 
 #include <QAction>
 #include <QApplication>
@@ -298,7 +299,7 @@ void TTarvoNumberEdit::TarvoNumberEditChange() {
 }
 
 void TTarvoNumberEdit::TarvoNumberEditEnter() {
-  ShowHintOnForm();
+  q7::RequestHintText(this, q7::ControlHintText(this));
   const QString current = text();
   const bool allSelected = !current.isEmpty() && selectedText() == current;
   const QChar dec = DecimalSeparator();
@@ -455,6 +456,11 @@ void TTarvoNumberEdit::contextMenuEvent(QContextMenuEvent *event) {
   event->accept();
 }
 
+bool TTarvoNumberEdit::event(QEvent *event) {
+  if (event->type() == QEvent::ToolTip && !showHint_) return true;
+  return QLineEdit::event(event);
+}
+
 // ---------------------------------------------------------------------------
 // Paste, cut, clear
 
@@ -539,14 +545,4 @@ void TTarvoNumberEdit::OnTextChanged() {
 void TTarvoNumberEdit::ReportEdit(double before) {
   const double value = AsFloat();
   if (value != before) emit valueEdited(value);
-}
-
-void TTarvoNumberEdit::ShowHintOnForm() {
-  for (QObject *owner = parent(); owner; owner = owner->parent()) {
-    if (!owner->inherits("TEForm")) continue;
-    const QString hint = toolTip();
-    if (owner->metaObject()->indexOfMethod("ShowHintText(QString)") >= 0)
-      QMetaObject::invokeMethod(owner, "ShowHintText", Qt::DirectConnection, Q_ARG(QString, hint));
-    return;
-  }
 }

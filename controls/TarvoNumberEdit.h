@@ -73,6 +73,11 @@ class TTarvoNumberEdit : public QLineEdit {
   Q_PROPERTY(double InitText READ InitText WRITE SetInitText)
   Q_PROPERTY(bool HideSeparator READ HideSeparator WRITE SetHideSeparator)
   Q_PROPERTY(bool ShowButton READ ShowButton WRITE SetShowButton)
+  // Hint shown in the form's status bar on entry (the tool tip), when ShowHint is on.
+  Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+  Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+  // 3-D border flag the base form sets on every edit-like control (kept only).
+  Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
   // The value the text holds now (see AsFloat).
   Q_PROPERTY(double AsFloat READ AsFloat NOTIFY valueChanged USER true)
   Q_PROPERTY(int AsInteger READ AsInteger NOTIFY valueChanged)
@@ -125,6 +130,13 @@ class TTarvoNumberEdit : public QLineEdit {
   // The calculator button is shown; Alt+Down opens the calculator only then.
   bool ShowButton() const { return showButton_; }
   void SetShowButton(bool show);
+
+  QString Hint() const { return toolTip(); }
+  void SetHint(const QString &hint) { setToolTip(hint); }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show) { showHint_ = show; }
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value) { ctl3D_ = value; }
 
   // The text reduced to "+", "-", digits and the decimal separator, parsed;
   // 0 when nothing can be read.
@@ -194,6 +206,7 @@ class TTarvoNumberEdit : public QLineEdit {
   void focusInEvent(QFocusEvent *event) override;
   void focusOutEvent(QFocusEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
+  bool event(QEvent *event) override;
 
  private:
   // Sets a text that differs from the current one, keeping the caret where
@@ -202,13 +215,14 @@ class TTarvoNumberEdit : public QLineEdit {
   void OnTextChanged();
   void CalculatorButton(int code);
   void ReportEdit(double before);
-  void ShowHintOnForm();
 
   TTarvoNumberObject *numberObject_ = nullptr;
   TPorcent porcent_ = Numero;
   double initText_ = 0;
   bool hideSeparator_ = false;
   bool showButton_ = false;
+  bool showHint_ = true;
+  bool ctl3D_ = true;
   QAction *buttonAction_ = nullptr;
   TCalculatorPopup *calculator_ = nullptr;
   double lastValue_ = 0;

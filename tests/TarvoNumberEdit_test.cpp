@@ -1,6 +1,7 @@
 // The numeric entry field on a real window: typed keys, focus changes,
 // clipboard and calculator, with the separators pinned to "." and ",".
 #include "controls/CalculatorPopup.h"
+#include "controls/EnterForms.h"
 #include "controls/LibrarySettings.h"
 #include "controls/TarvoNumberEdit.h"
 
@@ -540,6 +541,35 @@ TEST_F(TarvoNumberEditTest, CalculatorStartsFromTheFieldAndIgnoresOtherButtons) 
   EXPECT_TRUE(edit->CalculatorOpen()) << "an error is not handed to the field";
   EXPECT_EQ(edit->text(), "12.50");
   calculator->Close();
+}
+
+// Entering the field asks the owning base form to show its hint.
+class HintRecordingForm : public TEForm {
+ public:
+  QStringList hints;
+  void ShowHintText(const QString &text) override { hints << text; }
+};
+
+TEST(TarvoNumberEditOnForm, EnteringShowsTheHintOnTheForm) {
+  HintRecordingForm form;
+  auto *field = new TTarvoNumberEdit(&form);
+  auto *before = new QLineEdit(&form);
+  before->move(0, 40);
+  field->SetHint(QStringLiteral("Indique la alicuota del impuesto"));
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  before->setFocus(Qt::OtherFocusReason);
+  form.hints.clear();
+  field->setFocus(Qt::OtherFocusReason);
+  EXPECT_TRUE(form.hints.contains(QStringLiteral("Indique la alicuota del impuesto")));
+
+  before->setFocus(Qt::OtherFocusReason);
+  field->SetShowHint(false);
+  form.hints.clear();
+  field->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(form.hints.isEmpty());
+  EXPECT_TRUE(form.hints.last().isEmpty()) << "ShowHint off gives an empty status text";
 }
 
 }  // namespace
