@@ -279,10 +279,6 @@ void Tq7UpdateModuloForm::BuildCatalogue() {
   font.setPixelSize(11);
   setFont(font);
 
-  PeriodsImage = QByteArray(528, '\0');
-  PeriodDescriptions = QByteArray(1476, '\0');
-  for (QByteArray &image : PayrollImages) image = QByteArray(5840, '\0');
-
   BuildHeader();
 
   PanelGeneral = Named(new QFrame(this), "PanelGeneral");

@@ -2,9 +2,8 @@
 // the country's template, and the way back to the page.
 #include "wizard/q7UpdateModulo.h"
 
-#include "store/Paths.h"
+#include "store/ModuleSettings.h"
 
-#include <QFileInfo>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -19,9 +18,5 @@ void Tq7UpdateModuloForm::ReturnToCountryPage() {
 }
 
 bool Tq7UpdateModuloForm::TemplateExists(const QString &folder, const QString &fileName) {
-  try {
-    return QFileInfo(q7::ResolveExistingPath(q7::JoinFolderFile(folder, fileName))).isFile();
-  } catch (...) {
-    return false;
-  }
+  return q7::TemplateExists(folder, fileName);
 }

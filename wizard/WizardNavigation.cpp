@@ -7,6 +7,7 @@
 #include "controls/TarvoEdit.h"
 #include "controls/TarvoNumberEdit.h"
 #include "store/Messages.h"
+#include "store/ModuleSettings.h"
 #include "wizard/q7UpdateModulo.h"
 
 #include <QAbstractButton>
@@ -41,13 +42,7 @@ int Tq7UpdateModuloForm::DaysInMonth(std::uint16_t month, std::uint16_t year) {
   }
 }
 
-QString Tq7UpdateModuloForm::MonthNames(int month) {
-  static const char *const names[12] = {"Enero",      "Febrero", "Marzo",     "Abril",
-                                        "Mayo",       "Junio",   "Julio",     "Agosto",
-                                        "Septiembre", "Octubre", "Noviembre", "Diciembre"};
-  if (month < 1 || month > 12) return QString();
-  return QString::fromUtf8(names[month - 1]);
-}
+QString Tq7UpdateModuloForm::MonthNames(int month) { return q7::MonthNames(month); }
 
 Tq7UpdateModuloForm::Period Tq7UpdateModuloForm::DefaultPeriod(std::uint16_t year,
                                                                 std::uint16_t month) {

@@ -10,6 +10,7 @@
 #include "store/BlobFields.h"
 #include "store/Messages.h"
 #include "store/ModuleData.h"
+#include "store/ModuleSettings.h"
 #include "store/Paths.h"
 #include "store/Sqlite.h"
 #include "wizard/WizardTables.h"
@@ -29,66 +30,8 @@ namespace {
 
 const QString kInitError = QStringLiteral("Error al inicializar la aplicación.");
 
-// Closes a table handle when the step that opened it ends, also on failure.
-class CloseAtEnd {
- public:
-  explicit CloseAtEnd(q7::TableHandle &table) : m_table(table) {}
-  ~CloseAtEnd() { m_table.Close(); }
-  CloseAtEnd(const CloseAtEnd &) = delete;
-  CloseAtEnd &operator=(const CloseAtEnd &) = delete;
-
- private:
-  q7::TableHandle &m_table;
-};
-
 // The preparation ran into a failure it has already reported.
 struct PreparationStopped {};
-
-// Values the preparation loads from the Administrativo settings record.
-struct AdminTaxSettings {
-  QString tax1Name, tax2Name;
-  double tax1Rate = 0, tax2Rate = 0;
-  bool tax1Active = false, tax2Active = false;
-  int taxMode = 0;
-};
-
-AdminTaxSettings ReadAdminTaxSettings(q7::TableHandle &table) {
-  AdminTaxSettings s;
-  s.tax1Name = table.AsText(QStringLiteral("IMPUESTO1"));
-  s.tax2Name = table.AsText(QStringLiteral("IMPUESTO2"));
-  s.tax1Rate = table.AsCurrency(QStringLiteral("MTO_IMPUESTO1"));
-  s.tax2Rate = table.AsCurrency(QStringLiteral("MTO_IMPUESTO2"));
-  s.tax1Active = table.AsBoolean(QStringLiteral("ACTIVAR_IMPUESTO1"));
-  s.tax2Active = table.AsBoolean(QStringLiteral("ACTIVAR_IMPUESTO2"));
-  s.taxMode = table.AsInteger(QStringLiteral("MODO_IVA"));
-  return s;
-}
-
-// Values the preparation loads from the Alimentos && Bebidas settings record.
-struct FoodSettings {
-  QString service1Name, service2Name;
-  double service1Rate = 0, service2Rate = 0;
-  bool service1Active = false, service2Active = false;
-  std::int32_t autoCode = 0, autoFill = 0;
-};
-
-FoodSettings ReadFoodSettings(q7::TableHandle &table) {
-  FoodSettings s;
-  s.service1Name = table.AsText(QStringLiteral("FCO_SERVICIO1"));
-  s.service2Name = table.AsText(QStringLiteral("FCO_SERVICIO2"));
-  s.service1Rate = table.AsCurrency(QStringLiteral("FCO_MTOSERVICIO1"));
-  s.service2Rate = table.AsCurrency(QStringLiteral("FCO_MTOSERVICIO2"));
-  s.service1Active = table.AsBoolean(QStringLiteral("FCO_ACTIVARSERVICIO1"));
-  s.service2Active = table.AsBoolean(QStringLiteral("FCO_ACTIVARSERVICIO2"));
-  s.autoCode = table.AsInteger(QStringLiteral("FCO_AUTOCODE"));
-  s.autoFill = table.AsInteger(QStringLiteral("FCO_AUTOFILL"));
-  return s;
-}
-
-// Whether a table file exists, its name matched without regard to case.
-bool TableFileExists(const QString &folder, const QString &fileName) {
-  return QFileInfo(q7::ResolveExistingPath(q7::JoinFolderFile(folder, fileName))).isFile();
-}
 
 }  // namespace
 
@@ -148,12 +91,11 @@ void Tq7UpdateModuloForm::ProposePeriod(TTarvoDateEdit *start, TTarvoDateEdit *e
   description->setText(period.description);
 }
 
-void Tq7UpdateModuloForm::LoadFoodCodeOptions(std::int32_t autoCode, std::int32_t autoFill) {
-  for (const q7::CodeBit &bit : q7::FoodCodeBits()) {
-    if (auto *code = findChild<QCheckBox *>(QString::fromLatin1(bit.codeCheck)))
-      code->setChecked(q7::BitIsSet(autoCode, bit));
-    if (auto *fill = findChild<QCheckBox *>(QString::fromLatin1(bit.fillCheck)))
-      fill->setChecked(q7::BitIsSet(autoFill, bit));
+void Tq7UpdateModuloForm::LoadFoodCodeOptions(const std::array<bool, 9> &autoCode,
+                                              const std::array<bool, 9> &autoFill) {
+  for (int k = 0; k < 9; ++k) {
+    chkCodigo[k]->setChecked(autoCode[k]);
+    CheckRellenarF[k]->setChecked(autoFill[k]);
   }
 }
 
@@ -173,36 +115,20 @@ void Tq7UpdateModuloForm::PrepareAdministrativo(const QString &company) {
   ShowModuleHeader(QStringLiteral("Administrativo"), CabeceraAdministrativo, 0);
   ModulePage = 0;
 
-  {
-    q7::TableHandle &companies = Tables->Tablasempresas;
-    companies.Close();
-    companies.SetFolder(QString());
-    companies.SetTableName(QLatin1String(q7::kCompanyListTable));
-    CloseAtEnd closer(companies);
-    companies.Open();
-    DataFolder = q7::AdministrativoDataFolder(companies.AsText(QStringLiteral("FE_DIRDATOS")));
-    SettingsTable = QLatin1String(q7::kAdminSettingsTable);
-  }
+  DataFolder = q7::ReadAdministrativoDataFolder(Tables->Tablasempresas);
+  SettingsTable = QLatin1String(q7::kAdminSettingsTable);
 
-  {
-    q7::TableHandle &settings = Tables->Tabla;
-    settings.Close();
-    settings.SetFolder(DataFolder);
-    settings.SetTableName(SettingsTable);
-    CloseAtEnd closer(settings);
-    settings.Open();
-    ProposePeriod(EFechaInicio, EFechaFinal, EDescripPeriodo);
-    const AdminTaxSettings s = ReadAdminTaxSettings(settings);
-    ENombreImpuesto1->setText(s.tax1Name);
-    ENombreImpuesto2->setText(s.tax2Name);
-    EAlicuota1->SetInitText(s.tax1Rate);
-    EAlicuotaDos->SetInitText(s.tax2Rate);
-    CBActivo1->setChecked(s.tax1Active);
-    CBActivo2->setChecked(s.tax2Active);
-    // A mode outside the list leaves the box without a selection.
-    CBTipoImpuesto2->setCurrentIndex(
-        s.taxMode >= 0 && s.taxMode < CBTipoImpuesto2->count() ? s.taxMode : -1);
-  }
+  ProposePeriod(EFechaInicio, EFechaFinal, EDescripPeriodo);
+  const q7::TaxSettings taxes = q7::ReadAdministrativoTaxes(Tables->Tabla, DataFolder);
+  ENombreImpuesto1->setText(taxes.name1);
+  ENombreImpuesto2->setText(taxes.name2);
+  EAlicuota1->SetInitText(taxes.rate1);
+  EAlicuotaDos->SetInitText(taxes.rate2);
+  CBActivo1->setChecked(taxes.active1);
+  CBActivo2->setChecked(taxes.active2);
+  // A mode outside the list leaves the box without a selection.
+  CBTipoImpuesto2->setCurrentIndex(
+      taxes.mode >= 0 && taxes.mode < CBTipoImpuesto2->count() ? taxes.mode : -1);
 
   FocusWithHint(ENitEmpre);
   if (IsInstallationRun()) PControlModulos->setCurrentIndex(q7::kCountryPage);
@@ -215,30 +141,18 @@ void Tq7UpdateModuloForm::PrepareContabilidad() {
   SettingsTable = QLatin1String(q7::kAccountingCompanyTable);
   EAnoPeriodo->SetInitText(TodayYear);
 
-  if (!TableFileExists(DataFolder, QLatin1String(q7::kPriceIndexTable) + QLatin1String(".dat"))) {
+  if (!q7::PriceIndexTableExists(DataFolder)) {
     FailPreparation(kInitError);
     throw PreparationStopped{};
   }
-
-  q7::TableHandle &company = Tables->TbEmpresaCont;
-  company.Close();
-  company.SetFolder(DataFolder);
-  company.SetTableName(SettingsTable);
-  company.Open();
-  if (!company.FindKey(QLatin1String(q7::kDemoCompany))) {
+  // Found, TbEmpresaCont stays open on the record "DEMO" for the save; a
+  // failed read of PERIODOS is reported and the image keeps what was read.
+  if (!q7::OpenDemoCompany(Tables->TbEmpresaCont, DataFolder, PeriodsImage)) {
     FailPreparation(QStringLiteral("No existe empresa DEMO en esta contabilidad."));
     throw PreparationStopped{};
   }
-  // A failed read is reported by ReadBlobField; the image keeps what was read.
-  q7::ReadBlobField(QStringLiteral("PERIODOS"), q7::kPeriodosSize, QStringLiteral("del ejercicio."),
-                    company, reinterpret_cast<std::uint8_t *>(PeriodsImage.data()));
-  // TbEmpresaCont stays open on the record "DEMO" for the save.
-
-  q7::TableHandle &indexes = Tables->TbIPC;
-  indexes.Close();
-  indexes.SetTableName(QLatin1String(q7::kPriceIndexTable));
-  indexes.SetFolder(DataFolder);
-  indexes.Open();  // stays open for the price-index page until the window goes
+  // Stays open for the price-index page until the window goes.
+  q7::OpenPriceIndexTable(Tables->TbIPC, DataFolder);
 
   FocusWithHint(EAnoPeriodo);
   if (IsInstallationRun()) PControlModulos->setCurrentIndex(q7::kCountryPage);
@@ -289,23 +203,15 @@ void Tq7UpdateModuloForm::PrepareAlimentos() {
   }
   chkCodigo[4]->setText(QStringLiteral("Áreas de P&reparación"));
 
-  {
-    q7::TableHandle &settings = Tables->Tabla;
-    settings.Close();
-    settings.SetFolder(DataFolder);
-    settings.SetTableName(SettingsTable);
-    CloseAtEnd closer(settings);
-    settings.Open();
-    ProposePeriod(EFechaIniFood, EFechaFinalFood, EDescripPFood);
-    const FoodSettings s = ReadFoodSettings(settings);
-    ENomServMesa->setText(s.service1Name);
-    ENomCargxEnv->setText(s.service2Name);
-    EAlicuotaServMesa->SetInitText(s.service1Rate);
-    EAlicuotaCargxEnv->SetInitText(s.service2Rate);
-    CheckBServ1->setChecked(s.service1Active);
-    CheckBServ2->setChecked(s.service2Active);
-    LoadFoodCodeOptions(s.autoCode, s.autoFill);
-  }
+  ProposePeriod(EFechaIniFood, EFechaFinalFood, EDescripPFood);
+  const q7::FoodSettings food = q7::ReadFoodSettings(Tables->Tabla, DataFolder);
+  ENomServMesa->setText(food.services.name1);
+  ENomCargxEnv->setText(food.services.name2);
+  EAlicuotaServMesa->SetInitText(food.services.rate1);
+  EAlicuotaCargxEnv->SetInitText(food.services.rate2);
+  CheckBServ1->setChecked(food.services.active1);
+  CheckBServ2->setChecked(food.services.active2);
+  LoadFoodCodeOptions(food.autoCode, food.autoFill);
 
   FocusWithHint(EFechaIniFood);
   if (IsInstallationRun()) PControlModulos->setCurrentIndex(q7::kCountryPage);

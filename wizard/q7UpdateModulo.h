@@ -15,6 +15,7 @@
 // Every control is reachable through its member below and, by its catalogue
 // name, through findChild (its objectName).
 #include "controls/EnterForms.h"
+#include "store/BlobImages.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -98,7 +99,8 @@ class Tq7UpdateModuloForm : public TEForm {
   // ---- Preparation (WizardPreparation.cpp) --------------------------------
   void PrepareModule(std::uint8_t module, const QString &company);
   void ShowModuleHeader(const QString &name, QLabel *picture, int pageIndex);
-  void LoadFoodCodeOptions(std::int32_t autoCode, std::int32_t autoFill);
+  // chkCodigo<k> and CheckRellenarF<k> on exactly when entry k-1 is true.
+  void LoadFoodCodeOptions(const std::array<bool, 9> &autoCode, const std::array<bool, 9> &autoFill);
 
   // ---- Country page (WizardCountry.cpp) -----------------------------------
   void SelectCountry();
@@ -128,9 +130,9 @@ class Tq7UpdateModuloForm : public TEForm {
   std::uint16_t TodayMonth = 0;
   std::uint16_t TodayDay = 0;
   QString LastIndexYear;
-  QByteArray PeriodsImage;                    // 528 bytes
-  QByteArray PeriodDescriptions;              // 1476 bytes, built at the save
-  std::array<QByteArray, 3> PayrollImages;    // 5840 bytes each, built at the save
+  q7::PeriodsImage PeriodsImage;                  // PERIODOS of the accounting company
+  q7::PeriodDescriptions PeriodDescriptions;      // built at the save
+  std::array<q7::PayrollPeriodList, 3> PayrollImages;  // payrolls 1..3, built at the save
 
   // The table handles (see WizardTables.h).
   std::unique_ptr<WizardTables> Tables;
