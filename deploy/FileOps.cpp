@@ -17,8 +17,11 @@ namespace q7 {
 namespace {
 
 // Paths are looked up without regard to letter case; what does not exist
-// keeps the spelling it was formed with.
-QString ResolveFilePath(const QString &path) { return ResolveExistingPath(path); }
+// keeps the spelling it was formed with. A name with a NUL in it names no
+// file and is not looked up.
+QString ResolveFilePath(const QString &path) {
+  return path.contains(QChar(u'\0')) ? path : ResolveExistingPath(path);
+}
 
 // The bytes the operating system gets for a path; false for a path that no
 // file can have (an embedded NUL would silently cut the name short).

@@ -50,10 +50,9 @@ QString Absolute(const QString &workingFolder, const QString &path) {
 // The list's lines, decoded from Windows-1252. CR LF ends a line; a lone LF
 // or CR is taken as a line end too.
 QStringList ReadInstallList(const QString &listPath) {
-  const QString resolved = ResolveExistingPath(listPath);
-  if (!IsExistingFile(resolved))
+  if (!IsExistingFile(listPath))
     throw InstallCopyError("No existe la lista de instalación " + listPath.toStdString());
-  QFile file(resolved);
+  QFile file(ResolveExistingPath(listPath));
   if (!file.open(QIODevice::ReadOnly))
     throw InstallCopyError("No se pudo abrir " + listPath.toStdString() + ": " +
                            file.errorString().toStdString());
