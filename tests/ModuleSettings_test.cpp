@@ -378,10 +378,12 @@ TEST_F(ModuleSettingsTest, AdministrativoFailuresNameTheTableAndKeepEarlierStore
     }
     EXPECT_FALSE(m_settings.IsOpen());
     EXPECT_FALSE(m_companies.IsOpen());
-    if (c.companyList)
+    if (c.companyList) {
       EXPECT_EQ(Query(Path("sempresas.dat"), "SELECT FE_NIT FROM sempresas"), c.companyStored ? "NIT-1" : "viejo");
-    if (c.settingsFile)  // the record being edited is not stored
+    }
+    if (c.settingsFile) {  // the record being edited is not stored
       EXPECT_EQ(Query(Path("datos/ssistema.dat"), "SELECT IMPUESTO1 FROM ssistema"), "IVA");
+    }
   }
 }
 
