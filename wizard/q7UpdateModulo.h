@@ -45,6 +45,9 @@ class TTarvoNumberEdit;
 // TbEmpresaCont, TbIPC, TbActivosCont); defined in wizard/WizardTables.h so
 // this header does not depend on the table layer.
 struct WizardTables;
+namespace q7 {
+class PriceIndexTable;
+}
 
 class Tq7UpdateModuloForm : public TEForm {
   Q_OBJECT
@@ -136,6 +139,9 @@ class Tq7UpdateModuloForm : public TEForm {
 
   // The table handles (see WizardTables.h).
   std::unique_ptr<WizardTables> Tables;
+  // The price-index editor's hold on TbIPC, made when the editor is first
+  // used (WizardPriceIndex.cpp); it remembers the year shown.
+  std::shared_ptr<q7::PriceIndexTable> IndexEditor;
 
   // ---- Controls (catalogue names) ------------------------------------------
   // Regions.
