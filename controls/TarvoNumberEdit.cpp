@@ -10,9 +10,11 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QStyle>
 #include <algorithm>
 #include <climits>
@@ -164,6 +166,7 @@ void TTarvoNumberObject::Assign(const TTarvoNumberObject *source) {
 TTarvoNumberEdit::TTarvoNumberEdit(QWidget *parent)
     : QLineEdit(parent), numberObject_(new TTarvoNumberObject(this)) {
   connect(this, &QLineEdit::textChanged, this, &TTarvoNumberEdit::OnTextChanged);
+  setAcceptDrops(false);  // dropped text would bypass the filter
 
   buttonAction_ = new QAction(style()->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("Calculadora"), this);
   buttonAction_->setObjectName(QStringLiteral("CalculatorButton"));
@@ -393,9 +396,38 @@ void TTarvoNumberEdit::keyPressEvent(QKeyEvent *event) {
     ReportEdit(before);
     return;
   }
-  // Typed characters pass the filter one by one; control characters (those
-  // of the Ctrl shortcuts among them) never reach the text.
-  QString accepted;
+  // A typed character passes the filter; control characters (those of the
+  // Ctrl shortcuts among them) never reach the text.
+  const auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; };
+  if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    // Other shortcuts: their control characters are refused, the rest is the
+    // line edit's (it types nothing with Ctrl held).
+    if (std::any_of(typed.cbegin(), typed.cend(), isControl)) {
+      Beep();
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  } else if (typed.size() == 1) {
+    QChar key = typed[0];
+    if (isControl(key))
+      key = QChar();
+    else
+      TarvoNumberEditKeyPress(key);
+    if (key.isNull()) {
+      Beep();
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  } else {
+    InsertFiltered(typed);
+    event->accept();
+  }
+  ReportEdit(before);
+}
+
+void TTarvoNumberEdit::InsertFiltered(const QString &typed) {
   for (QChar c : typed) {
     QChar key = c;
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
@@ -405,17 +437,31 @@ void TTarvoNumberEdit::keyPressEvent(QKeyEvent *event) {
     if (key.isNull())
       Beep();
     else
-      accepted += key;
+      insert(QString(key));  // one by one, so each check sees the text so far
   }
-  if (accepted.isEmpty()) {
+}
+
+void TTarvoNumberEdit::inputMethodEvent(QInputMethodEvent *event) {
+  // Text composed by an input method goes through the filter like typed text.
+  if (isReadOnly() || event->commitString().isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  const double before = AsFloat();
+  QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+  QLineEdit::inputMethodEvent(&withoutCommit);
+  InsertFiltered(event->commitString());
+  event->accept();
+  ReportEdit(before);
+}
+
+void TTarvoNumberEdit::mouseReleaseEvent(QMouseEvent *event) {
+  // The middle button would insert the selection clipboard past the filter.
+  if (event->button() == Qt::MiddleButton) {
     event->accept();
     return;
   }
-  if (accepted == typed && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
-    QLineEdit::keyPressEvent(event);
-  else
-    insert(accepted);
-  ReportEdit(before);
+  QLineEdit::mouseReleaseEvent(event);
 }
 
 void TTarvoNumberEdit::focusInEvent(QFocusEvent *event) {

@@ -207,12 +207,17 @@ class TTarvoNumberEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent *event) override;
   void contextMenuEvent(QContextMenuEvent *event) override;
   bool event(QEvent *event) override;
+  void inputMethodEvent(QInputMethodEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
 
  private:
   // Sets a text that differs from the current one, keeping the caret where
   // it can stay and the modified flag as it was.
   void SetText(const QString &newText);
   void OnTextChanged();
+  // Passes each character through the filter, beeping for the rejected ones,
+  // and inserts the accepted ones at the caret.
+  void InsertFiltered(const QString &typed);
   void CalculatorButton(int code);
   void ReportEdit(double before);
 
