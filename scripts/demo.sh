@@ -9,13 +9,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 EXTRA_PACKAGES="xvfb xauth x11-apps imagemagick" bash "$ROOT/scripts/setup.sh"
 
 DEMO="$ROOT/demo"
-# A fresh sample layout on every run; only a folder this script made is removed.
-if [ -d "$DEMO" ]; then
-  [ -f "$DEMO/.q7-sample" ] || { echo "demo/ exists and was not made by this script; move it away." >&2; exit 1; }
-  rm -rf "$DEMO"
-fi
+# The sample tables are laid out afresh on every run (the tool replaces only
+# its own sample files and refuses a folder it did not make).
 "$ROOT/build/bin/q7SampleData" "$DEMO" "$ROOT/build/bin"
-touch "$DEMO/.q7-sample"
 cd "$DEMO"
 
 ARGS=("$@")
