@@ -275,7 +275,8 @@ QPixmap FinalPicture() {
 }  // namespace
 
 void Tq7UpdateModuloForm::BuildCatalogue() {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  // A narrow face keeps the long captions of the code pages whole.
+  QFont font(QStringLiteral("DejaVu Sans Condensed"));
   font.setPixelSize(11);
   setFont(font);
 
@@ -417,7 +418,9 @@ void Tq7UpdateModuloForm::BuildFinalPanel() {
   Image1->setGeometry(20, 30, 48, 48);
   LMensaje = Named(new QLabel(GroupBox10), "LMensaje");
   LMensaje->setWordWrap(true);
-  LMensaje->setTextFormat(Qt::PlainText);
+  // Shown as rich text so that the run of blanks the message carries reads
+  // as one space wherever the words wrap; text() keeps the blanks.
+  LMensaje->setTextFormat(Qt::RichText);
   LMensaje->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   LMensaje->setText(S("Se guardaron los datos exitosamente, ya puede inicializar el") +
                     QString(34, u' ') + S("Módulo"));
@@ -672,7 +675,7 @@ QWidget *Tq7UpdateModuloForm::BuildPriceIndexPage() {
   }
 
   ToolBar1 = Named(new QToolBar(g), "ToolBar1");
-  ToolBar1->setGeometry(10, top + 6 * step + 4, 200, 30);
+  ToolBar1->setGeometry(10, top + 6 * step + 4, 215, 30);
   ToolBar1->setIconSize(QSize(16, 16));
   struct ToolSpec {
     QToolButton **button;
@@ -703,8 +706,8 @@ QWidget *Tq7UpdateModuloForm::BuildPriceIndexPage() {
   BIncluir009->setCheckable(true);
   ToolBar1->addSeparator();
 
-  Label11 = MakeText(g, "Label11", S("Presione guardar o cancelar para poder finalizar."), 215,
-                     top + 6 * step + 4, 180, 30);
+  Label11 = MakeText(g, "Label11", S("Presione guardar o cancelar para poder finalizar."), 232,
+                     top + 6 * step + 4, 165, 30);
   Label11->hide();
   return TabSheet4;
 }
@@ -772,7 +775,7 @@ QWidget *Tq7UpdateModuloForm::BuildFoodCodePage() {
                                           "Descriptivos", "Áreas de Preparación", "Calendario",
                                           "Productos", "Configuración de Menús",
                                           "Configuración de Pantallas"};
-  constexpr int top = 30, step = 30, recordX = 12, recordW = 180, fillX = 200, fillW = 190;
+  constexpr int top = 30, step = 30, recordX = 12, recordW = 172, fillX = 200, fillW = 196;
   auto rowY = [&](int row) { return top + (row - 1) * step; };
   auto fillBox = [&](int row) {
     const QByteArray name = "CheckRellenarF" + QByteArray::number(row);
@@ -847,8 +850,8 @@ QWidget *Tq7UpdateModuloForm::BuildHotelCodePage() {
   };
   int y = 28;
   for (const Row &r : rows) {
-    *r.record = MakeLeftCheck(g, r.recordName, S(r.caption), 10, y, 185, r.on);
-    *r.fill = MakeLeftCheck(g, r.fillName, S("Rellenar Código automáticamente :"), 202, y, 190, r.on);
+    *r.record = MakeLeftCheck(g, r.recordName, S(r.caption), 10, y, 176, r.on);
+    *r.fill = MakeLeftCheck(g, r.fillName, S("Rellenar Código automáticamente :"), 200, y, 196, r.on);
     y += 28;
   }
   return TabCodigosAut;
