@@ -498,9 +498,18 @@ TEST_F(TarvoNumberEditTest, AltDownOpensTheCalculatorOnlyWithTheButton) {
   QTest::keyClick(edit, Qt::Key_5, Qt::AltModifier);
   EXPECT_EQ(edit->text(), "0.00%") << "Alt keys are discarded without the button";
 
+  auto *button = edit->findChild<QAction *>(QStringLiteral("CalculatorButton"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_FALSE(button->isVisible());
+
   edit->SetShowButton(true);
   QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
   EXPECT_TRUE(edit->CalculatorOpen());
+  edit->Calculator()->Close();
+  ASSERT_FALSE(edit->CalculatorOpen());
+  EXPECT_TRUE(button->isVisible());
+  button->trigger();
+  EXPECT_TRUE(edit->CalculatorOpen()) << "the field's button opens the calculator";
   edit->Calculator()->Close();
 }
 
