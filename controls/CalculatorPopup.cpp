@@ -13,7 +13,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonDef {
   int code;
   const char *caption;
   int row;
@@ -21,7 +21,7 @@ struct ButtonSpec {
 };
 
 // 7 8 9 /   4 5 6 *   1 2 3 -   0 . = +   C <- +/- Aceptar
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonDef kButtons[] = {
     {7, "7", 0, 0}, {8, "8", 0, 1}, {9, "9", 0, 2}, {TCalculatorPopup::Divide, "/", 0, 3},
     {4, "4", 1, 0}, {5, "5", 1, 1}, {6, "6", 1, 2}, {TCalculatorPopup::Multiply, "*", 1, 3},
     {1, "1", 2, 0}, {2, "2", 2, 1}, {3, "3", 2, 2}, {TCalculatorPopup::Subtract, "-", 2, 3},
@@ -47,14 +47,14 @@ TCalculatorPopup::TCalculatorPopup(QWidget *parent) : QFrame(parent, Qt::Popup) 
   layout->addWidget(display_);
   auto *grid = new QGridLayout;
   grid->setSpacing(2);
-  for (const ButtonSpec &spec : kButtons) {
-    QString caption = QString::fromUtf8(spec.caption);
-    if (spec.code == DecimalPoint) caption = q7::LocaleSettings().decimalSeparator;
+  for (const ButtonDef &def : kButtons) {
+    QString caption = QString::fromUtf8(def.caption);
+    if (def.code == DecimalPoint) caption = q7::LocaleSettings().decimalSeparator;
     auto *button = new QPushButton(caption, this);
-    button->setObjectName(QStringLiteral("CalcButton%1").arg(spec.code));
+    button->setObjectName(QStringLiteral("CalcButton%1").arg(def.code));
     button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QPushButton::clicked, this, [this, code = spec.code] { PressButton(code); });
-    grid->addWidget(button, spec.row, spec.column);
+    connect(button, &QPushButton::clicked, this, [this, code = def.code] { PressButton(code); });
+    grid->addWidget(button, def.row, def.column);
   }
   layout->addLayout(grid);
   Refresh();
