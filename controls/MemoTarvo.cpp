@@ -61,7 +61,11 @@ QSize TMemoTarvo::sizeHint() const {
 bool TMemoTarvo::WouldOverflow(int addedLines) const {
   // Only a memo on screen has a visible area to keep to.
   if (!isVisible() || addedLines <= 0) return false;
-  return document()->blockCount() + addedLines > VisibleLineCount();
+  // A memo drawn shorter than its line limit still takes the lines the base
+  // form's Enter rule relies on: MaxLineas, and the empty one below them on
+  // which Enter leaves the memo.
+  const int room = qMax(VisibleLineCount(), m_maxLineas > 0 ? m_maxLineas + 1 : 0);
+  return document()->blockCount() + addedLines > room;
 }
 
 void TMemoTarvo::MemoEnter() { SetWantReturns(true); }

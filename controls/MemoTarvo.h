@@ -4,7 +4,7 @@
 // form's Enter handling reads, takes Enter as a line break again on every
 // entry (WantReturns), and does not scroll vertically while typing: a line
 // break or paste that would need a line below the visible area is refused
-// with a beep.
+// with a beep (a memo drawn too short still takes MaxLineas + 1 lines).
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <functional>

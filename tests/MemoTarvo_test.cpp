@@ -87,6 +87,14 @@ TEST_F(MemoWindow, DoesNotScrollForALineBelowTheVisibleArea) {
   EXPECT_EQ(memo->Text(), QStringLiteral("a\nbx\ny"));
 }
 
+TEST_F(MemoWindow, ShortMemoStillTakesItsLineLimitAndTheLineBelow) {
+  memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 2 + 12);
+  QApplication::processEvents();
+  ASSERT_LT(memo->VisibleLineCount(), 3);
+  Type(QStringLiteral("a\nb\nc\n\nz"));
+  EXPECT_EQ(memo->Lines(), (QStringList{"a", "b", "c", "z"}));
+}
+
 TEST_F(MemoWindow, LinesAndCaretLineForTheBaseForm) {
   EXPECT_TRUE(memo->setProperty("MaxLineas", 5));
   EXPECT_EQ(memo->property("MaxLineas").toInt(), 5);
