@@ -17,8 +17,6 @@ using namespace q7;
 
 namespace {
 
-int S(int y, int m, int d) { return DateToSerial(QDate(y, m, d)); }
-
 // ------------------------------------------------------------- pure rules
 
 TEST(PayrollPeriods, WeeklyCalendarAndRecordValues) {
