@@ -7,6 +7,7 @@
 #include "controls/MemoTarvo.h"
 #include "controls/TarvoDateEdit.h"
 #include "controls/TarvoEdit.h"
+#include "controls/TarvoLists.h"
 #include "controls/TarvoNumberEdit.h"
 #include "resources/DataModuleMenus.h"
 #include "support/MessageRecorder.h"
@@ -49,7 +50,7 @@ QPixmap DesignedGlyph() {
 
 // A small window built on the base form. Tab order: ETexto, ENumero, EBoton,
 // EFecha, MDireccion, CBModo, CheckActivo, BGrabar001, BSiguiente033, BAyuda,
-// BOtro999.
+// BOtro999, LLista.
 class TestForm : public TEForm {
  public:
   explicit TestForm(bool withStatusBar = false) {
@@ -80,6 +81,10 @@ class TestForm : public TEForm {
     BAyuda->setIcon(QIcon(DesignedGlyph()));
     BOtro999 = Place(new QPushButton(QStringLiteral("Otro"), this), "BOtro999", 310, 340);
     BOtro999->setIcon(QIcon(DesignedGlyph()));
+    LLista = Place(new TTarvoList(this), "LLista", 10, 380);
+    LLista->resize(150, 60);
+    LLista->addItems({QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres")});
+    LLista->setCurrentRow(0);
     QObject::connect(BGrabar001, &QPushButton::clicked, [this] { ++grabarClicks; });
     QObject::connect(BSiguiente033, &QPushButton::clicked, [this] { ++siguienteClicks; });
 
@@ -127,6 +132,7 @@ class TestForm : public TEForm {
   QPushButton *BSiguiente033;
   QPushButton *BAyuda;
   QPushButton *BOtro999;
+  TTarvoList *LLista;
   QLabel *LPrecio;
   QLabel *LOtro;
   QTabWidget *Pages;
@@ -432,6 +438,7 @@ TEST_F(EnterFormsTest, NumberedMessages) {
 // ---- Keyboard -------------------------------------------------------------------
 
 TEST_F(EnterFormsTest, KeysMoveTheFocusPressButtonsAndClose) {
+  enum Options { Defaults, NoArrows, ComboCodes };
   struct KeyCase {
     const char *name;
     const char *start;
@@ -439,6 +446,7 @@ TEST_F(EnterFormsTest, KeysMoveTheFocusPressButtonsAndClose) {
     Qt::KeyboardModifiers mods;
     const char *focus;  // expected focus afterwards; nullptr: the window closed
     int grabarClicks;
+    Options options = Defaults;
   };
   const Qt::KeyboardModifiers none = Qt::NoModifier;
   const KeyCase cases[] = {
@@ -470,9 +478,19 @@ TEST_F(EnterFormsTest, KeysMoveTheFocusPressButtonsAndClose) {
       {"Escape on a memo closes", "MDireccion", Qt::Key_Escape, none, nullptr, 0},
       {"Escape on a closed combo closes", "CBModo", Qt::Key_Escape, none, nullptr, 0},
       {"Escape on a push button closes", "BGrabar001", Qt::Key_Escape, none, nullptr, 0},
+      {"Down in a list stays in the list", "LLista", Qt::Key_Down, none, "LLista", 0},
+      {"Enter in a list moves on", "LLista", Qt::Key_Return, none, "ETexto", 0},
+      {"Escape in a list closes", "LLista", Qt::Key_Escape, none, nullptr, 0},
+      {"NoArrowKeys: Down stays", "ETexto", Qt::Key_Down, none, "ETexto", 0, NoArrows},
+      {"NoArrowKeys: Escape does not close", "ETexto", Qt::Key_Escape, none, "ETexto", 0, NoArrows},
+      {"NoArrowKeys: Enter still moves", "ETexto", Qt::Key_Return, none, "ENumero", 0, NoArrows},
+      {"ComboArrowCodes: Down in a closed combo stays", "CBModo", Qt::Key_Down, none, "CBModo", 0,
+       ComboCodes},
   };
   for (const KeyCase &c : cases) {
     form = std::make_unique<TestForm>();
+    form->NoArrowKeys = c.options == NoArrows;
+    form->ComboArrowCodes = c.options == ComboCodes;
     ShowActive();
     FocusOn(c.start);
     QTest::keyClick(QApplication::focusWidget(), c.key, c.mods);
@@ -484,6 +502,8 @@ TEST_F(EnterFormsTest, KeysMoveTheFocusPressButtonsAndClose) {
     }
     EXPECT_EQ(form->grabarClicks, c.grabarClicks) << c.name;
     EXPECT_EQ(form->CBModo->currentIndex(), 0) << c.name << ": the closed combo keeps its selection";
+    const bool listGotKey = QString::fromLatin1(c.start) == QStringLiteral("LLista") && c.key == Qt::Key_Down;
+    EXPECT_EQ(form->LLista->currentRow(), listGotKey ? 1 : 0) << c.name;
   }
 }
 
@@ -604,7 +624,7 @@ TEST_F(EnterFormsTest, CtrlShortcuts) {
     QTest::keyClick(form->ETexto, c.key, c.mods);
     EXPECT_EQ(printAsked, c.print) << c.name;
     EXPECT_EQ(form->ctrlA.size(), c.ctrlA) << c.name;
-    if (c.ctrlA) {
+    if (c.ctrlA && !form->ctrlA.isEmpty()) {
       EXPECT_TRUE(form->ctrlA.first()) << c.name;
     }
     EXPECT_EQ(form->ctrlM, c.ctrlM) << c.name;
