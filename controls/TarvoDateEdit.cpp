@@ -12,7 +12,9 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QInputMethodEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QStyle>
 #include <QToolButton>
@@ -359,11 +361,40 @@ void TTarvoDateEdit::contextMenuEvent(QContextMenuEvent *e) {
   QMenu *menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   // The menu's paste goes through the whole-date check too.
-  if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-    disconnect(paste, &QAction::triggered, nullptr, nullptr);
-    connect(paste, &QAction::triggered, this, &TTarvoDateEdit::Paste);
+  const QString pasteText = QCoreApplication::translate("QLineEdit", "&Paste");
+  for (QAction *action : menu->actions()) {
+    if (!action->text().startsWith(pasteText)) continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, &TTarvoDateEdit::Paste);
   }
   menu->popup(e->globalPos());
+}
+
+void TTarvoDateEdit::mouseReleaseEvent(QMouseEvent *e) {
+  // The middle button would insert the selection clipboard past the paste check.
+  if (e->button() == Qt::MiddleButton) {
+    e->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(e);
+}
+
+void TTarvoDateEdit::inputMethodEvent(QInputMethodEvent *e) {
+  // Composed text goes through the typing aid one character at a time.
+  const QString commit = e->commitString();
+  if (commit.isEmpty() || isReadOnly()) {
+    QLineEdit::inputMethodEvent(e);
+    return;
+  }
+  QInputMethodEvent withoutCommit(e->preeditString(), e->attributes());
+  withoutCommit.setCommitString(QString(), e->replacementStart(), e->replacementLength());
+  QLineEdit::inputMethodEvent(&withoutCommit);
+  for (QChar c : commit) {
+    QChar ch = c;
+    TarvoDateEditKeyPress(ch);
+    if (!ch.isNull()) insert(QString(ch));
+  }
+  e->accept();
 }
 
 void TTarvoDateEdit::focusInEvent(QFocusEvent *e) {

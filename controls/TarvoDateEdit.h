@@ -203,6 +203,8 @@ class TTarvoDateEdit : public QLineEdit {
   void focusInEvent(QFocusEvent *e) override;
   void focusOutEvent(QFocusEvent *e) override;
   void contextMenuEvent(QContextMenuEvent *e) override;
+  void mouseReleaseEvent(QMouseEvent *e) override;
+  void inputMethodEvent(QInputMethodEvent *e) override;
   void resizeEvent(QResizeEvent *e) override;
 
  private:

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -302,6 +305,36 @@ TEST_F(DateEditWindow, PasteTakesWholeDatesOnly) {
     EXPECT_EQ(edit->text(), QString::fromLatin1(c.want)) << c.name;
     // The user's clipboard is left as it was.
     EXPECT_EQ(clipboard->text(), QString::fromLatin1(c.clip)) << c.name;
+  }
+}
+
+TEST_F(DateEditWindow, ComposedTextGoesThroughTheTypingAid) {
+  QInputMethodEvent compose;
+  compose.setCommitString(QStringLiteral("31a122024"));
+  QApplication::sendEvent(edit, &compose);
+  EXPECT_EQ(edit->text(), QStringLiteral("31/12/2024"));
+}
+
+TEST_F(DateEditWindow, ContextMenuPasteTakesWholeDatesOnly) {
+  const struct {
+    const char *clip;
+    const char *want;
+  } cases[] = {{"hola", ""}, {"31/12/2024", "31/12/2024"}};
+  for (const auto &c : cases) {
+    edit->clear();
+    QApplication::clipboard()->setText(QString::fromLatin1(c.clip));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &menuEvent);
+    QMenu *menu = edit->findChild<QMenu *>();
+    ASSERT_NE(menu, nullptr);
+    QAction *paste = nullptr;
+    for (QAction *a : menu->actions())
+      if (a->text().startsWith(QStringLiteral("&Paste"))) paste = a;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    delete menu;
+    EXPECT_EQ(edit->text(), QString::fromLatin1(c.want)) << c.clip;
   }
 }
 
