@@ -92,12 +92,12 @@ class TestForm : public TEForm {
     q7::SetTag(LPrecio, 1003);
     LOtro = Place(new QLabel(QStringLiteral("Otro :"), this), "LOtro", 250, 40);
     q7::SetTag(LOtro, 1000);
-    struct ShapeSpec {
+    struct ShapeDesign {
       const char *name;
       int w, h, tag;
     };
-    for (const ShapeSpec &s : {ShapeSpec{"ShapeVisible", 201, 21, 0}, ShapeSpec{"ShapeTag5000", 201, 21, 5000},
-                               ShapeSpec{"ShapeLow", 201, 10, 0}, ShapeSpec{"ShapeThin", 1, 21, 0}}) {
+    for (const ShapeDesign &s : {ShapeDesign{"ShapeVisible", 201, 21, 0}, ShapeDesign{"ShapeTag5000", 201, 21, 5000},
+                               ShapeDesign{"ShapeLow", 201, 10, 0}, ShapeDesign{"ShapeThin", 1, 21, 0}}) {
       auto *shape = new TShape(this);
       shape->setObjectName(QString::fromLatin1(s.name));
       shape->setGeometry(220, 100, s.w, s.h);
