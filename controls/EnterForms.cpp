@@ -401,7 +401,6 @@ void TEForm::FocusWithHint(QWidget *control) {
   try {
     // A control that cannot take the focus is an error, and errors are ignored.
     if (!control || !control->isEnabled() || !control->isVisibleTo(control->window())) return;
-    if (control->focusPolicy() == Qt::NoFocus) return;
     control->setFocus(Qt::OtherFocusReason);
     ShowHintText(q7::ControlHintText(control));
   } catch (...) {
