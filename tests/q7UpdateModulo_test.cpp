@@ -41,19 +41,32 @@ class WizardTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     savedFolder = QDir::currentPath();
     Tq7UpdateModuloForm::SetSystemDateForTests(QDate(2024, 4, 15));
-    FreshFolders();
+    // Preparing only reads: the tests share one sample layout; a test that
+    // breaks a table takes FreshFolders().
+    static QTemporaryDir shared;
+    static bool laidOut = false;
+    if (!laidOut) {
+      q7sample::LayOutSampleData(shared.path() + QStringLiteral("/work"),
+                                 shared.path() + QStringLiteral("/program"));
+      laidOut = true;
+    }
+    UseFolders(shared.path() + QStringLiteral("/work"), shared.path() + QStringLiteral("/program"));
+  }
+  void UseFolders(const QString &workFolder, const QString &programFolder) {
+    form.reset();
+    work = workFolder;
+    program = programFolder;
+    q7::SetProgramFolderForTests(program + u'/');
+    QDir::setCurrent(work);
+    q7::ResetProgramEnd();
+    messages.Clear();
   }
   // A new sample working folder and program folder, made current.
   void FreshFolders() {
     form.reset();
     const QString base = dir.path() + u'/' + QString::number(++layouts);
-    work = base + QStringLiteral("/work");
-    program = base + QStringLiteral("/program");
-    q7sample::LayOutSampleData(work, program);
-    q7::SetProgramFolderForTests(program + u'/');
-    QDir::setCurrent(work);
-    q7::ResetProgramEnd();
-    messages.Clear();
+    q7sample::LayOutSampleData(base + QStringLiteral("/work"), base + QStringLiteral("/program"));
+    UseFolders(base + QStringLiteral("/work"), base + QStringLiteral("/program"));
   }
   void TearDown() override {
     form.reset();
@@ -535,6 +548,7 @@ TEST_F(WizardTest, PreparationFailuresEndTheProgram) {
 }
 
 TEST_F(WizardTest, UnreadablePeriodsAreReportedAndThePreparationGoesOn) {
+  FreshFolders();
   RunSql("DataSistema/q7CEmpresas.dat", "ALTER TABLE q7CEmpresas DROP COLUMN PERIODOS");
   Open({"2"});
   EXPECT_EQ(messages.Texts(),
