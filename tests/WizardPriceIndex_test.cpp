@@ -4,6 +4,7 @@
 // abandoning an inclusion, locked months and an empty table.
 #include "controls/ProgramEnd.h"
 #include "controls/TarvoNumberEdit.h"
+#include "resources/DataModuleMenus.h"
 #include "store/Paths.h"
 #include "store/PriceIndex.h"
 #include "store/Sqlite.h"
@@ -12,6 +13,7 @@
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
@@ -263,6 +265,22 @@ TEST_F(WizardPriceIndexTest, AnEmptyTableStoresNothingUntilAYearIsIncluded) {
   EXPECT_DOUBLE_EQ((*Stored(2024))[2], 101.5);
   EXPECT_EQ(form->EAno->AsInteger(), 2024);
   EXPECT_EQ(form->LastIndexYear, S("2024"));
+}
+
+// Pictures of the page in both states for a person to look at (not a
+// check); with Q7_SCREENSHOT_DIR set.
+TEST_F(WizardPriceIndexTest, ScreenshotsOfThePage) {
+  const QString shots = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
+  if (shots.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
+  QDir().mkpath(shots);
+  TMenuDataModule menus;
+  EnterPage();
+  form->show();
+  QApplication::processEvents();
+  form->grab().save(shots + QStringLiteral("/priceindex_browsing.png"));
+  form->BIncluir009->click();
+  QApplication::processEvents();
+  form->grab().save(shots + QStringLiteral("/priceindex_including.png"));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "controls/TarvoDateEdit.h"
 #include "controls/TarvoEdit.h"
 #include "controls/TarvoNumberEdit.h"
+#include "resources/DataModuleMenus.h"
 #include "store/Paths.h"
 #include "store/PriceIndex.h"
 #include "store/Sqlite.h"
@@ -14,6 +15,7 @@
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -331,6 +333,22 @@ TEST_F(WizardSavingTest, AMissingTableIsNamedAndEndsWithStatus2) {
     // Put the file back for the next case.
     form.reset();
     q7sample::LayOutSampleData(work, program);
+  }
+}
+
+// Pictures of the final panel for a person to look at (not a check); with
+// Q7_SCREENSHOT_DIR set.
+TEST_F(WizardSavingTest, ScreenshotOfTheFinalPanel) {
+  const QString shots = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
+  if (shots.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
+  QDir().mkpath(shots);
+  TMenuDataModule menus;
+  for (const char *module : {"1", "4"}) {
+    Open({S(module)});
+    form->show();
+    WalkAndSave();
+    QApplication::processEvents();
+    form->grab().save(shots + QStringLiteral("/final_module%1.png").arg(S(module)));
   }
 }
 
