@@ -34,7 +34,9 @@ DISPLAY=$SCREEN "$ROOT/build/bin/q7UpdateModulo" "${ARGS[@]}" &
 WPID=$!
 sleep 4
 if kill -0 $WPID 2>/dev/null; then
-  DISPLAY=$SCREEN xwd -root -silent | convert xwd:- "$DEMO/wizard.png"
+  CONVERT=convert
+  [ -x /usr/bin/convert ] && CONVERT=/usr/bin/convert
+  DISPLAY=$SCREEN xwd -root -silent | "$CONVERT" xwd:- "$DEMO/wizard.png"
   kill $WPID 2>/dev/null || true
   echo "No display here: the wizard ran on a virtual display (Xvfb). Its first page: $DEMO/wizard.png"
 else
