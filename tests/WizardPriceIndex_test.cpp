@@ -168,6 +168,15 @@ TEST_F(WizardPriceIndexTest, GuardarStoresTypedMonthsAndKeepsLockedOnesExactly) 
   form->BAnterior2032->click();
   EXPECT_EQ(form->EAno->AsInteger(), 2024);
   EXPECT_TRUE(form->BGrabar001->isEnabled());
+
+  // After storing a year in the middle, the next year is the one after it.
+  form->BAnterior2032->click();
+  form->BAnterior2032->click();
+  ASSERT_EQ(form->EAno->AsInteger(), 2022);
+  form->ToolButton5->click();
+  EXPECT_EQ(form->EAno->AsInteger(), 2022);
+  form->BSiguiente2033->click();
+  EXPECT_EQ(form->EAno->AsInteger(), 2023);
 }
 
 TEST_F(WizardPriceIndexTest, IncluirStoresTheYearShownThenIncludesTheNextYear) {
