@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -107,45 +108,52 @@ class TControlsDemoForm : public TEForm {
     CheckActivo->setChecked(true);
     CheckActivo->setToolTip(QStringLiteral("Marca de ejemplo"));
     grid->addWidget(CheckActivo, row++, 1);
-    grid->setRowStretch(row, 1);
 
-    // ---- Memo and lists (right) ---------------------------------------------
-    auto *listas = new QGroupBox(QStringLiteral("Texto y listas"), this);
-    auto *column = new QVBoxLayout(listas);
-    column->setSpacing(4);
-    auto addBlock = [&](const QString &caption, QWidget *field, const char *name) {
-      field->setObjectName(QString::fromLatin1(name));
-      auto *label = new QLabel(caption, listas);
-      label->setBuddy(field);
-      column->addWidget(label);
-      column->addWidget(field);
-      column->addSpacing(6);
-    };
-
-    MDireccion = new TMemoTarvo(listas);
+    MDireccion = new TMemoTarvo(campos);
     MDireccion->SetMaxLineas(3);
     MDireccion->SetLines({QStringLiteral("Av. Reforma 100, piso 3"), QStringLiteral("Col. Centro"),
                           QStringLiteral("Ciudad de México")});
     MDireccion->SetHint(QStringLiteral("Dirección en tres líneas; Intro en la tercera pasa al campo siguiente"));
-    MDireccion->setFixedSize(260, MDireccion->sizeHint().height());
-    addBlock(QStringLiteral("&Dirección :"), MDireccion, "MDireccion");
+    MDireccion->setFixedSize(230, MDireccion->sizeHint().height());
+    addRow(QStringLiteral("&Dirección :"), MDireccion, "MDireccion");
+    grid->itemAtPosition(row - 1, 0)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->setRowStretch(row, 1);
+
+    // ---- Lists (right) ------------------------------------------------------
+    auto *listas = new QGroupBox(QStringLiteral("Listas"), this);
+    auto *column = new QVBoxLayout(listas);
+    column->setSpacing(4);
+    auto addBlock = [&](const QString &caption, QAbstractItemView *list, const char *name, int rows) {
+      list->setObjectName(QString::fromLatin1(name));
+      // Whole rows only, plus the frame and, when shown, the horizontal bar.
+      const int bar = list->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                          ? 0
+                          : list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+      list->setFixedSize(220, rows * list->sizeHintForRow(0) + 2 * list->frameWidth() + bar);
+      auto *label = new QLabel(caption, listas);
+      label->setBuddy(list);
+      column->addWidget(label);
+      column->addWidget(list);
+      column->addSpacing(8);
+    };
 
     LLista = new TTarvoList(listas);
     LLista->addItems({QStringLiteral("Enero"), QStringLiteral("Febrero"), QStringLiteral("Marzo"),
-                      QStringLiteral("Abril"), QStringLiteral("Mayo"), QStringLiteral("Junio")});
+                      QStringLiteral("Abril"), QStringLiteral("Mayo"), QStringLiteral("Junio"),
+                      QStringLiteral("Julio"), QStringLiteral("Agosto"), QStringLiteral("Septiembre"),
+                      QStringLiteral("Octubre"), QStringLiteral("Noviembre"), QStringLiteral("Diciembre")});
     LLista->setCurrentRow(0);
     LLista->SetHint(QStringLiteral("Lista con barra vertical fija"));
-    LLista->setFixedSize(260, 84);
-    addBlock(QStringLiteral("&Lista :"), LLista, "LLista");
+    addBlock(QStringLiteral("&Lista :"), LLista, "LLista", 8);
 
     LHorizontal = new TTarvoHorizontalList(listas);
     LHorizontal->addItems({QStringLiteral("Primer renglón largo de la lista, que sigue más allá del borde derecho"),
-                           QStringLiteral("Segundo renglón"), QStringLiteral("Tercer renglón")});
+                           QStringLiteral("Segundo renglón"), QStringLiteral("Tercer renglón"),
+                           QStringLiteral("Cuarto renglón")});
     LHorizontal->SetHScroll(480);
     LHorizontal->setCurrentRow(0);
     LHorizontal->SetHint(QStringLiteral("Lista con desplazamiento horizontal de 480 puntos"));
-    LHorizontal->setFixedSize(260, 84);
-    addBlock(QStringLiteral("Lista &horizontal :"), LHorizontal, "LHorizontal");
+    addBlock(QStringLiteral("Lista &horizontal :"), LHorizontal, "LHorizontal", 4);
     column->addStretch(1);
 
     // ---- Buttons and status bar ------------------------------------------------
