@@ -444,8 +444,12 @@ TEST_F(WizardTest, CancelAsksWithTheModuleNameAndClosesOnYes) {
   const auto &m = messages.Messages()[0];
   EXPECT_EQ(m.type, q7::MsgType::Confirmation);
   EXPECT_EQ(m.buttons, unsigned(q7::MbYes | q7::MbNo));
-  EXPECT_EQ(m.text, S("Si cancela la aplicación no se actualizará el Módulo Alimentos & Bebidas. "
+  EXPECT_EQ(m.text, S("Si cancela la aplicación no se actualizará el Módulo Alimentos && Bebidas. "
                       "¿Desea cancelar la aplicación?"));
+  // What the box shows.
+  EXPECT_EQ(q7::DisplayText(m.text),
+            S("Si cancela la aplicación no se actualizará el Módulo Alimentos & Bebidas. "
+              "¿Desea cancelar la aplicación?"));
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitLeft);
 }

@@ -172,8 +172,10 @@ void Tq7UpdateModuloForm::BAnterior032Click() {
 }
 
 void Tq7UpdateModuloForm::BCancelar002Click() {
+  // The box shows "&&" as one "&" ("Alimentos && Bebidas" reads "Alimentos &
+  // Bebidas"), so the name goes in as stored.
   const QString question = QStringLiteral("Si cancela la aplicación no se actualizará el Módulo ") +
-                           q7::DisplayText(ModuleName) +
+                           ModuleName +
                            QStringLiteral(". ¿Desea cancelar la aplicación?");
   if (q7::ShowMessage(q7::MsgType::Confirmation, q7::MbYes | q7::MbNo, question) == q7::MbYes) {
     q7::RequestProgramEnd(q7::ExitLeft);
