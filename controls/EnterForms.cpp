@@ -26,6 +26,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -531,11 +532,11 @@ bool TEForm::StandardDialogKey(int key, Qt::KeyboardModifiers shift) {
   if (shift & Qt::AltModifier) return false;
   switch (key) {
     case Qt::Key_Tab:
-      if (shift & Qt::ControlModifier) return false;
+      if (shift & Qt::ControlModifier) return SwitchPageByKey(!(shift & Qt::ShiftModifier));
       MoveFocus(!(shift & Qt::ShiftModifier));
       return true;
     case Qt::Key_Backtab:
-      if (shift & Qt::ControlModifier) return false;
+      if (shift & Qt::ControlModifier) return SwitchPageByKey(false);
       MoveFocus(false);
       return true;
     case Qt::Key_Left:
@@ -563,6 +564,28 @@ bool TEForm::StandardDialogKey(int key, Qt::KeyboardModifiers shift) {
     }
     default: return false;
   }
+}
+
+bool TEForm::SwitchPageByKey(bool forward) {
+  // The outermost page control around the focused control takes Ctrl+Tab.
+  QTabWidget *pages = nullptr;
+  for (QWidget *w = focusWidget(); w && w != this; w = w->parentWidget())
+    if (auto *tabs = qobject_cast<QTabWidget *>(w)) pages = tabs;
+  if (!pages) return false;
+  // Only pages whose tab the user can see are chosen this way; a page control
+  // with its tabs hidden is moved by the program alone, so the key does
+  // nothing there (it must not skip the checks of a wizard's own buttons).
+  QTabBar *bar = pages->tabBar();
+  if (!bar || !bar->isVisibleTo(pages)) return true;
+  const int count = pages->count();
+  for (int step = 1, page = pages->currentIndex(); step < count; ++step) {
+    page = (page + (forward ? 1 : count - 1)) % count;
+    if (pages->isTabEnabled(page) && pages->isTabVisible(page)) {
+      pages->setCurrentIndex(page);
+      break;
+    }
+  }
+  return true;
 }
 
 void TEForm::FormKeyDown(int &key, Qt::KeyboardModifiers shift) { HandleFormKey(key, shift); }

@@ -184,6 +184,9 @@ class TEForm : public QWidget {
   // buttons and check boxes, Enter presses the focused or default push button.
   bool StandardDialogKey(int key, Qt::KeyboardModifiers shift);
   void MoveFocus(bool forward);
+  // Ctrl+Tab and Ctrl+Shift+Tab in a page control: the next or previous page
+  // among those whose tab is shown; true when a page control holds the focus.
+  bool SwitchPageByKey(bool forward);
   void CloseByKey();
   void BuildSystemMenu();
   void ShowFocusedHint();

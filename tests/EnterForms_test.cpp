@@ -654,6 +654,43 @@ TEST_F(EnterFormsTest, ButtonAcceleratorsWorkFromEveryField) {
   }
 }
 
+// Ctrl+Tab in a page control: a wizard hides its tabs and moves between pages
+// with its own buttons only, so the key must not change the page there.
+TEST_F(EnterFormsTest, CtrlTabChangesPagesOnlyWhereTabsAreShown) {
+  struct Case {
+    const char *name;
+    bool tabsShown;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int pageAfter;
+  };
+  const Case cases[] = {
+      {"hidden tabs: Ctrl+Tab stays", false, Qt::Key_Tab, Qt::ControlModifier, 0},
+      {"hidden tabs: Ctrl+Shift+Tab stays", false, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+      {"shown tabs: Ctrl+Tab skips the hidden tab", true, Qt::Key_Tab, Qt::ControlModifier, 2},
+      {"shown tabs: Ctrl+Shift+Tab wraps to the last page", true, Qt::Key_Backtab,
+       Qt::ControlModifier | Qt::ShiftModifier, 2},
+  };
+  for (const Case &c : cases) {
+    form = std::make_unique<TestForm>();
+    auto *pages = new QTabWidget(form.get());
+    pages->setGeometry(220, 200, 190, 70);
+    for (int i = 0; i < 3; ++i) {
+      auto *page = new QWidget;
+      auto *edit = new TTarvoEdit(page);
+      edit->setObjectName(QStringLiteral("EPagina%1").arg(i));
+      pages->addTab(page, QStringLiteral("P%1").arg(i));
+    }
+    pages->setTabVisible(1, false);
+    pages->tabBar()->setVisible(c.tabsShown);
+    ShowActive();
+    FocusOn("EPagina0");
+    QTest::keyClick(QApplication::focusWidget(), c.key, c.mods);
+    EXPECT_EQ(pages->currentIndex(), c.pageAfter) << c.name;
+    EXPECT_TRUE(form->isVisible()) << c.name;
+  }
+}
+
 // ---- Picture lists ------------------------------------------------------------------
 
 bool IsGrey(const QImage &image) {
@@ -711,3 +748,4 @@ TEST(DataModuleMenus, ToolbarListsHaveThreeStates) {
 }
 
 }  // namespace
+
