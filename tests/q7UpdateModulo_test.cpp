@@ -193,6 +193,17 @@ TEST_F(WizardTest, SalirEndsWithStatus0AndClosingWithStatus1) {
   EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitLeft);
 }
 
+TEST_F(WizardTest, TheModulesHeaderPictureIsInFront) {
+  const char *headers[] = {"CabeceraAdministrativo", "CabeceraContabilidad", "CabeceraNomina",
+                           "CabeceraAlimentoBebidas", "CabeceraHotel"};
+  for (int module = 1; module <= 5; ++module) {
+    Open({QString::number(module)});
+    QWidget *front = form->PanelCabecera->childAt(200, 20);
+    ASSERT_NE(front, nullptr);
+    EXPECT_EQ(front->objectName(), QString::fromLatin1(headers[module - 1]));
+  }
+}
+
 // ---- Loaded values -------------------------------------------------------------
 
 TEST_F(WizardTest, AdministrativoLoadsTaxesAndProposesTheMonth) {
@@ -220,7 +231,6 @@ TEST_F(WizardTest, AdministrativoLoadsTaxesAndProposesTheMonth) {
   EXPECT_DOUBLE_EQ(form->EImpDebitoBancario->AsFloat(), 1.5);
   EXPECT_TRUE(form->CheckRellenarDepa->isChecked());
   EXPECT_FALSE(form->CheckDepartamentos->isChecked());
-  EXPECT_TRUE(form->CabeceraAdministrativo->isVisible() || !form->CabeceraAdministrativo->isHidden());
   EXPECT_TRUE(AllTablesClosed());
 }
 
@@ -590,6 +600,27 @@ TEST(WizardDates, MonthNamesAndEnableUnlessAt) {
   // Compared as 8-bit values: 260 is 4.
   Tq7UpdateModuloForm::EnableUnlessAt(static_cast<std::uint8_t>(260), 4, &button);
   EXPECT_FALSE(button.isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures of each prepared module's first pages for a person to look at
+// (not a check); written only when Q7_SCREENSHOT_DIR is set.
+TEST_F(WizardTest, ScreenshotsOfPreparedModules) {
+  const QString out = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
+  QDir().mkpath(out);
+  for (int module = 1; module <= 5; ++module) {
+    Open({QString::number(module)});
+    ShowActive();
+    for (int page = 0; page < 2; ++page) {
+      QApplication::processEvents();
+      form->grab().save(QStringLiteral("%1/module%2_%3.png").arg(out).arg(module).arg(page));
+      if (form->BSiguiente033->isEnabled()) form->BSiguiente033Click();
+    }
+  }
 }
 
 }  // namespace
