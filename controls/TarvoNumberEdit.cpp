@@ -466,13 +466,22 @@ void TTarvoNumberEdit::mouseReleaseEvent(QMouseEvent *event) {
 
 void TTarvoNumberEdit::focusInEvent(QFocusEvent *event) {
   QLineEdit::focusInEvent(event);
-  // Coming back from a popup (the calculator, the context menu) is no entry.
-  if (event->reason() != Qt::PopupFocusReason) TarvoNumberEditEnter();
+  // Coming back from a popup (the calculator, the context menu) or from
+  // another window is no entry: the field never left.
+  if (entered_ || event->reason() == Qt::PopupFocusReason) return;
+  entered_ = true;
+  TarvoNumberEditEnter();
 }
 
 void TTarvoNumberEdit::focusOutEvent(QFocusEvent *event) {
-  // Not run while the focus is in the field's own calculator or context menu.
-  if (event->reason() != Qt::PopupFocusReason) TarvoNumberEditExit();
+  // Not run while the focus is in the field's own calculator or context menu,
+  // nor when another window (a message box, another program) becomes active:
+  // the half-typed text stays as it is until the focus really moves on.
+  const Qt::FocusReason reason = event->reason();
+  if (entered_ && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    entered_ = false;
+    TarvoNumberEditExit();
+  }
   QLineEdit::focusOutEvent(event);
 }
 

@@ -231,4 +231,5 @@ class TTarvoNumberEdit : public QLineEdit {
   QAction *buttonAction_ = nullptr;
   TCalculatorPopup *calculator_ = nullptr;
   double lastValue_ = 0;
+  bool entered_ = false;  // the focus is in the field (between entry and exit)
 };

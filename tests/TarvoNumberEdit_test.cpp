@@ -317,6 +317,29 @@ TEST_F(TarvoNumberEditTest, LeavingTheFieldFormats) {
   }
 }
 
+// Another window taking the activation (a message box, another program) is no
+// exit: the half-typed year is not replaced by the minimum behind the user's
+// back, and coming back is no new entry. Leaving for real formats as usual.
+TEST_F(TarvoNumberEditTest, AnotherWindowActivatedIsNoExit) {
+  Configure(WithMin(Year(), 1990));
+  Enter();
+  edit->setText(QStringLiteral("20"));
+  QWidget box;
+  box.setFixedSize(100, 50);
+  box.show();
+  QApplication::setActiveWindow(&box);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  EXPECT_EQ(edit->text(), "20");
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  ASSERT_TRUE(edit->hasFocus());
+  EXPECT_EQ(edit->text(), "20");
+  QTest::keyClick(edit, '2');
+  EXPECT_EQ(edit->text(), "202");
+  Leave();
+  EXPECT_EQ(edit->text(), "1990");
+}
+
 TEST_F(TarvoNumberEditTest, EnteroRendersInitTextWithoutDecimals) {
   Configure(WithTipo(Config{}, TTarvoNumberEdit::Entero));
   edit->SetInitText(1234);
