@@ -341,7 +341,8 @@ void TTarvoDateEdit::keyPressEvent(QKeyEvent *e) {
   }
   const QString typed = e->text();
   const bool command = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-  if (!command && typed.size() == 1 && typed[0].isPrint()) {
+  // A read-only field takes no typing: the aid would set its text itself.
+  if (!command && !isReadOnly() && typed.size() == 1 && typed[0].isPrint()) {
     QChar ch = typed[0];
     TarvoDateEditKeyPress(ch);
     if (ch.isNull()) {

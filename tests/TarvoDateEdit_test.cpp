@@ -205,6 +205,25 @@ TEST_F(DateEditWindow, TypingInsertsSeparatorsAndProtectsAWholeDate) {
   EXPECT_EQ(edit->text(), QStringLiteral("31/12/202")) << "backspace always passes";
 }
 
+// The typing aid sets the text itself; on a read-only field it must not.
+TEST_F(DateEditWindow, ReadOnlyFieldTakesNoTyping) {
+  const struct {
+    const char *start;
+    bool selectAll;
+    const char *keys;
+  } cases[] = {{"31/12/2024", true, "5"}, {"12", false, "3"}, {"12/05", false, "2"}, {"", false, "1"}};
+  edit->setReadOnly(true);
+  for (const auto &c : cases) {
+    edit->setText(QString::fromLatin1(c.start));
+    if (c.selectAll)
+      edit->selectAll();
+    else
+      edit->end(false);
+    QTest::keyClicks(edit, QString::fromLatin1(c.keys));
+    EXPECT_EQ(edit->text(), QString::fromLatin1(c.start)) << c.start << " + " << c.keys;
+  }
+}
+
 TEST_F(DateEditWindow, HyphenSeparatorIsTypedLikeAnyOther) {
   q7::InitLocaleSettings(u'.', u',', u'-');
   const struct {
