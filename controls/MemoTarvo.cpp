@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 TMemoTarvo::TMemoTarvo(QWidget *parent) : QPlainTextEdit(parent) {
   // Tab moves on, as in every entry field of the library.
@@ -58,14 +59,55 @@ QSize TMemoTarvo::sizeHint() const {
   return hint;
 }
 
-bool TMemoTarvo::WouldOverflow(int addedLines) const {
-  // Only a memo on screen has a visible area to keep to.
-  if (!isVisible() || addedLines <= 0) return false;
+int TMemoTarvo::DisplayLineCount() const {
+  int lines = 0;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    const QTextLayout *layout = block.layout();
+    lines += layout && layout->lineCount() > 0 ? layout->lineCount() : 1;
+  }
+  return lines;
+}
+
+int TMemoTarvo::LineRoom() const {
   // A memo drawn shorter than its line limit still takes the lines the base
   // form's Enter rule relies on: MaxLineas, and the empty one below them on
   // which Enter leaves the memo.
-  const int room = qMax(VisibleLineCount(), m_maxLineas > 0 ? m_maxLineas + 1 : 0);
-  return document()->blockCount() + addedLines > room;
+  return qMax(VisibleLineCount(), m_maxLineas > 0 ? m_maxLineas + 1 : 0);
+}
+
+bool TMemoTarvo::EditWithoutScrolling(const std::function<void()> &edit) {
+  // Only a memo on screen has a visible area to keep to.
+  if (!isVisible() || isReadOnly()) {
+    edit();
+    return true;
+  }
+  const QString before = toPlainText();
+  const QTextCursor cursor = textCursor();
+  const int scroll = verticalScrollBar()->value();
+  const int linesBefore = DisplayLineCount();
+  const bool modified = document()->isModified();
+  edit();
+  // Counted as shown, wrapped lines included: a long line that wraps onto a
+  // line below the visible area would scroll the text up as surely as Enter.
+  const int lines = DisplayLineCount();
+  if (lines <= linesBefore || lines <= LineRoom()) return true;
+  // Taken back through the undo stack when that gives exactly the old text
+  // (typing merges into one undo step, so it may take back more).
+  bool undone = false;
+  if (document()->isUndoAvailable()) {
+    document()->undo();
+    undone = toPlainText() == before;
+    if (!undone) document()->redo();
+  }
+  if (!undone) setPlainText(before);
+  QTextCursor restored(document());
+  restored.setPosition(qMin(cursor.anchor(), int(before.size())));
+  restored.setPosition(qMin(cursor.position(), int(before.size())), QTextCursor::KeepAnchor);
+  setTextCursor(restored);
+  document()->setModified(modified);
+  verticalScrollBar()->setValue(scroll);
+  QApplication::beep();
+  return false;
 }
 
 void TMemoTarvo::MemoEnter() { SetWantReturns(true); }
@@ -77,31 +119,17 @@ bool TMemoTarvo::event(QEvent *e) {
 
 void TMemoTarvo::keyPressEvent(QKeyEvent *e) {
   const bool isReturn = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-  if (isReturn && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    if (!m_wantReturns) {
-      e->ignore();  // Enter belongs to the window
-      return;
-    }
-    // The memo does not scroll up for a line below its visible area.
-    if (!isReadOnly() && WouldOverflow(1)) {
-      QApplication::beep();
-      e->accept();
-      return;
-    }
+  if (isReturn && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !m_wantReturns) {
+    e->ignore();  // Enter belongs to the window
+    return;
   }
-  QPlainTextEdit::keyPressEvent(e);
+  // The memo does not scroll up for a line below its visible area: a key that
+  // would need one (a line break, or text that wraps) is refused.
+  EditWithoutScrolling([this, e] { QPlainTextEdit::keyPressEvent(e); });
 }
 
 void TMemoTarvo::insertFromMimeData(const QMimeData *source) {
-  if (source && source->hasText()) {
-    const QString text = source->text();
-    const int added = int(text.count(u'\n')) - int(textCursor().selectedText().count(QChar::ParagraphSeparator));
-    if (WouldOverflow(added)) {
-      QApplication::beep();
-      return;
-    }
-  }
-  QPlainTextEdit::insertFromMimeData(source);
+  EditWithoutScrolling([this, source] { QPlainTextEdit::insertFromMimeData(source); });
 }
 
 void TMemoTarvo::focusInEvent(QFocusEvent *e) {

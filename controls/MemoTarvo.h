@@ -4,7 +4,8 @@
 // form's Enter handling reads, takes Enter as a line break again on every
 // entry (WantReturns), and does not scroll vertically while typing: a line
 // break or paste that would need a line below the visible area is refused
-// with a beep (a memo drawn too short still takes MaxLineas + 1 lines).
+// with a beep, and so is typing that wraps onto such a line (a memo drawn too
+// short still takes MaxLineas + 1 lines).
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <functional>
@@ -72,7 +73,13 @@ class TMemoTarvo : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData *source) override;
 
  private:
-  bool WouldOverflow(int addedLines) const;
+  // Lines as shown, a wrapped paragraph counting each of its lines.
+  int DisplayLineCount() const;
+  // The lines the memo takes without scrolling.
+  int LineRoom() const;
+  // Runs an edit; when it needs a line below the visible area, takes it back
+  // with a beep and returns false.
+  bool EditWithoutScrolling(const std::function<void()> &edit);
 
   int m_maxLineas = 0;
   bool m_wantReturns = true;

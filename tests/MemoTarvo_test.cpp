@@ -87,6 +87,23 @@ TEST_F(MemoWindow, DoesNotScrollForALineBelowTheVisibleArea) {
   EXPECT_EQ(memo->Text(), QStringLiteral("a\nbx\ny"));
 }
 
+// A long line that wraps onto a line below the visible area would scroll the
+// first lines out of sight as surely as Enter: the characters that need that
+// line are refused, the rest is kept.
+TEST_F(MemoWindow, TypingThatWrapsBelowTheVisibleAreaIsRefused) {
+  memo->setFixedWidth(140);
+  QApplication::processEvents();
+  const QString typed = QStringLiteral("Calle Real ").repeated(40);
+  QTest::keyClicks(memo, typed);
+  EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+  // Each character is judged alone: blanks, and a narrow letter that still
+  // fits at the end of the last line, are taken.
+  const QString kept = memo->Text();
+  EXPECT_TRUE(kept.startsWith(QStringLiteral("Calle Real Calle Real "))) << kept.toStdString();
+  EXPECT_LT(kept.trimmed().size(), typed.trimmed().size());
+  EXPECT_EQ(memo->LineCount(), 1);
+}
+
 TEST_F(MemoWindow, ShortMemoStillTakesItsLineLimitAndTheLineBelow) {
   memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 2 + 12);
   QApplication::processEvents();
