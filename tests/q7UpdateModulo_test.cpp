@@ -188,7 +188,7 @@ TEST_F(WizardTest, SalirEndsWithStatus0AndClosingWithStatus1) {
   Open({"4"});
   ShowActive();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-  QTRY_VERIFY(!form->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
   EXPECT_TRUE(q7::ProgramEndRequested());
   EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitLeft);
 }
@@ -440,7 +440,8 @@ TEST_F(WizardTest, AcceleratorOfSiguienteMovesThePage) {
   Open({"4"});
   ShowActive();
   QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
-  QTRY_COMPARE(Inner(), 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Inner() == 1; }));
+  EXPECT_EQ(Inner(), 1);
 }
 
 // ---- Cancel ---------------------------------------------------------------------
@@ -494,7 +495,7 @@ TEST_F(WizardTest, HotelCurrentDateMustLieInThePeriod) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.current.toString(Qt::ISODate).toStdString());
     form->EFechaActualHotel->setFocus();
-    QTRY_VERIFY(form->EFechaActualHotel->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->EFechaActualHotel->hasFocus(); }));
     form->EFechaActualHotel->SetQDate(c.current);
     form->EFechaIniHotel->setFocus();
     QApplication::processEvents();
