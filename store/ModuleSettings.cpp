@@ -147,6 +147,32 @@ QString ReadAdministrativoDataFolder(TableHandle &companies) {
   return AdministrativoDataFolder(companies.AsText(QStringLiteral("FE_DIRDATOS")));
 }
 
+AdministrativoCompany ReadAdministrativoCompany(TableHandle &companies) {
+  CloseOnExit closer(companies);
+  OpenTable(companies, QString(), QString::fromLatin1(kCompanyListTable));
+  const auto text = [&](const char *field) { return companies.AsText(QString::fromLatin1(field)); };
+  const auto lines = [&](const char *field) {
+    QString value = text(field);
+    value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    value.replace(u'\r', u'\n');
+    return value;
+  };
+  AdministrativoCompany result;
+  result.dataFolder = AdministrativoDataFolder(text("FE_DIRDATOS"));
+  CompanyData &c = result.company;
+  c.nit = text("FE_NIT");
+  c.rif = text("FE_RIF");
+  c.address = lines("FE_DIRECCION1");
+  c.representative = text("FE_REPRESENTANTE");
+  c.representativeRif = text("FE_RIFREPRESENTANTE");
+  c.postalAddress = lines("FE_DIRECCION2");
+  c.phone = text("FE_TELEFONO");
+  c.fax = text("FE_TELEFAX");
+  c.email = text("FE_EMAIL");
+  c.website = text("FE_WEBSITE");
+  return result;
+}
+
 TaxSettings ReadAdministrativoTaxes(TableHandle &settings, const QString &dataFolder) {
   CloseOnExit closer(settings);
   OpenTable(settings, dataFolder, QString::fromLatin1(kAdminSettingsTable));

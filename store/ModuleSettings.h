@@ -131,6 +131,16 @@ PeriodDescriptions BuildPeriodDescriptions(int endMonth);
 // Administrativo: FE_DIRDATOS of the first record of "sempresas.dat" (opened
 // with `companies` in the working folder) as the module's data folder.
 QString ReadAdministrativoDataFolder(TableHandle &companies);
+
+// Administrativo: the data folder and the stored company data of the first
+// record of "sempresas.dat". The company pages start with what is stored, so
+// a save that leaves them untouched writes the company record back as it was
+// instead of blanking it. Multi-line addresses come with "\n" line ends.
+struct AdministrativoCompany {
+  QString dataFolder;
+  CompanyData company;
+};
+AdministrativoCompany ReadAdministrativoCompany(TableHandle &companies);
 // Administrativo: the taxes of the first record of "ssistema.dat" in
 // dataFolder, opened with `settings`.
 TaxSettings ReadAdministrativoTaxes(TableHandle &settings, const QString &dataFolder);

@@ -173,6 +173,24 @@ TEST_F(WizardSavingTest, AdministrativoWritesCompanyAndSettings) {
   EXPECT_EQ(form->TodayDay, 15);
 }
 
+TEST_F(WizardSavingTest, UntouchedCompanyPagesKeepTheStoredCompanyData) {
+  const char *fields[] = {"FE_NIT",      "FE_RIF",     "FE_DIRECCION1", "FE_REPRESENTANTE", "FE_RIFREPRESENTANTE",
+                          "FE_DIRECCION2", "FE_TELEFONO", "FE_TELEFAX",    "FE_EMAIL",         "FE_WEBSITE"};
+  auto stored = [&] {
+    QStringList values;
+    for (const char *f : fields) values << Text("sempresas.dat", S("SELECT ") + S(f) + S(" FROM sempresas WHERE FE_CODIGO = '001'"));
+    return values;
+  };
+  const QStringList before = stored();
+  ASSERT_FALSE(before.first().isEmpty());
+  Open({"1"});
+  EXPECT_EQ(form->ENitEmpre->text(), before[0]);
+  EXPECT_EQ(form->EDirEmpre->Text(), QString(before[2]).replace(S("\r\n"), S("\n")));
+  WalkAndSave();
+  ExpectSavedWithMessage(kDone + QString(34, u' ') + S("Módulo Administrativo."));
+  EXPECT_EQ(stored(), before);
+}
+
 TEST_F(WizardSavingTest, DemoCompanyLeavesTheCompanyListUntouched) {
   const QByteArray before = FileHash("sempresas.dat");
   Open({"1", "demo"});

@@ -15,6 +15,7 @@
 #include "store/Sqlite.h"
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
+#include "controls/MemoTarvo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,8 +116,21 @@ void Tq7UpdateModuloForm::PrepareAdministrativo(const QString &company) {
   ShowModuleHeader(QStringLiteral("Administrativo"), CabeceraAdministrativo, 0);
   ModulePage = 0;
 
-  DataFolder = q7::ReadAdministrativoDataFolder(Tables->Tablasempresas);
+  const q7::AdministrativoCompany stored = q7::ReadAdministrativoCompany(Tables->Tablasempresas);
+  DataFolder = stored.dataFolder;
   SettingsTable = QLatin1String(q7::kAdminSettingsTable);
+  // The company pages show the stored company data: the save writes these
+  // fields back, and untouched pages must not blank the company's record.
+  ENitEmpre->setText(stored.company.nit);
+  ERifEmpre->setText(stored.company.rif);
+  EDirEmpre->SetText(stored.company.address);
+  ERepreEmpre->setText(stored.company.representative);
+  ERifRepreEmpre->setText(stored.company.representativeRif);
+  EDirPostalEmpre->SetText(stored.company.postalAddress);
+  ETelefEmpre->setText(stored.company.phone);
+  EFaxEmpre->setText(stored.company.fax);
+  EEmailEmpre->setText(stored.company.email);
+  EWebEmpre->setText(stored.company.website);
 
   ProposePeriod(EFechaInicio, EFechaFinal, EDescripPeriodo);
   const q7::TaxSettings taxes = q7::ReadAdministrativoTaxes(Tables->Tabla, DataFolder);
