@@ -7,7 +7,7 @@
 #include "controls/TarvoNumberEdit.h"
 #include "store/Paths.h"
 #include "store/Sqlite.h"
-#include "support/MessageRecorder.h"
+#include "support/WizardFixture.h"
 #include "tools/SampleData.h"
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
@@ -31,29 +31,10 @@ QString S(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QString kDatosPrefix = S("Introduzca los datos de la empresa: dirección postal, ");
 
-class WizardCountryTest : public ::testing::Test {
+class WizardCountryTest : public q7test::WizardFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    savedFolder = QDir::currentPath();
-    work = dir.path() + QStringLiteral("/work");
-    program = dir.path() + QStringLiteral("/program");
-    q7sample::LayOutSampleData(work, program);
-    q7::SetProgramFolderForTests(program + u'/');
-    QDir::setCurrent(work);
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate(2024, 4, 15));
-    q7::ResetProgramEnd();
-  }
-  void TearDown() override {
-    form.reset();
-    QDir::setCurrent(savedFolder);
-    q7::SetProgramFolderForTests(QString());
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate());
-    q7::ResetProgramEnd();
-  }
-
   void Open(const QStringList &args) {
-    form = std::make_unique<Tq7UpdateModuloForm>(args);
+    WizardFixture::Open(args);
     ASSERT_FALSE(q7::ProgramEndRequested());
     ASSERT_EQ(form->PControlModulos->currentIndex(), 5);
   }
@@ -63,23 +44,6 @@ class WizardCountryTest : public ::testing::Test {
       if (radio->text() == S(country)) radio->setChecked(true);
     form->BSiguiente033->click();
   }
-  void Sql(const QString &file, const QString &sql) {
-    q7::Connection db(work + u'/' + file);
-    db.Exec(sql);
-  }
-  // "&Anterior", "&Siguiente", "&Finalizar": enabled/visible as a short code.
-  std::string Buttons() const {
-    std::string s;
-    s += form->BAnterior032->isEnabled() ? 'A' : 'a';
-    s += form->BSiguiente033->isEnabled() ? 'S' : 's';
-    s += form->BGrabar001->isHidden() ? 'f' : 'F';
-    return s;
-  }
-
-  QTemporaryDir dir;
-  QString savedFolder, work, program;
-  q7test::MessageRecorder messages;
-  std::unique_ptr<Tq7UpdateModuloForm> form;
 };
 
 // ---- Administrativo: the two fiscal identities ----------------------------------------

@@ -8,7 +8,7 @@
 #include "store/Paths.h"
 #include "store/PriceIndex.h"
 #include "store/Sqlite.h"
-#include "support/MessageRecorder.h"
+#include "support/WizardFixture.h"
 #include "tools/SampleData.h"
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
@@ -33,36 +33,14 @@ QString S(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QString kStoreError = S("Error al guardar los IPC.");
 
-class WizardPriceIndexTest : public ::testing::Test {
+class WizardPriceIndexTest : public q7test::WizardFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    savedFolder = QDir::currentPath();
-    work = dir.path() + QStringLiteral("/work");
-    q7sample::LayOutSampleData(work, dir.path() + QStringLiteral("/program"));
-    q7::SetProgramFolderForTests(dir.path() + QStringLiteral("/program/"));
-    QDir::setCurrent(work);
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate(2024, 4, 15));
-    q7::ResetProgramEnd();
-  }
-  void TearDown() override {
-    form.reset();
-    QDir::setCurrent(savedFolder);
-    q7::SetProgramFolderForTests(QString());
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate());
-    q7::ResetProgramEnd();
-  }
-
   // Contabilidad, "&Siguiente" onto the price-index page.
   void EnterPage() {
-    form = std::make_unique<Tq7UpdateModuloForm>(QStringList{"2"});
+    Open({"2"});
     ASSERT_FALSE(q7::ProgramEndRequested());
     form->BSiguiente033->click();
     ASSERT_EQ(form->PageControContabilidad->currentIndex(), 1);
-  }
-  static void Type(QLineEdit *field, const QString &text) {
-    field->clear();
-    QTest::keyClicks(field, text);
   }
 
   // The stored values of a year; nullopt when the table has no such year.
@@ -106,11 +84,6 @@ class WizardPriceIndexTest : public ::testing::Test {
     EXPECT_TRUE(form->ToolButton5->isEnabled());
     return including;
   }
-
-  QTemporaryDir dir;
-  QString savedFolder, work;
-  q7test::MessageRecorder messages;
-  std::unique_ptr<Tq7UpdateModuloForm> form;
 };
 
 TEST_F(WizardPriceIndexTest, EnteringThePageShowsTheLatestYear) {
@@ -282,7 +255,6 @@ TEST_F(WizardPriceIndexTest, ScreenshotsOfThePage) {
   const QString shots = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
   if (shots.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
   QDir().mkpath(shots);
-  TMenuDataModule menus;
   EnterPage();
   form->show();
   QApplication::processEvents();

@@ -10,7 +10,7 @@
 #include "store/Paths.h"
 #include "store/PriceIndex.h"
 #include "store/Sqlite.h"
-#include "support/MessageRecorder.h"
+#include "support/WizardFixture.h"
 #include "tools/SampleData.h"
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
@@ -38,29 +38,10 @@ QString S(const char *utf8) { return QString::fromUtf8(utf8); }
 
 const QString kDone = S("Se guardaron los datos exitosamente, ya puede inicializar el");
 
-class WizardSavingTest : public ::testing::Test {
+class WizardSavingTest : public q7test::WizardFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    savedFolder = QDir::currentPath();
-    work = dir.path() + QStringLiteral("/work");
-    program = dir.path() + QStringLiteral("/program");
-    q7sample::LayOutSampleData(work, program);
-    q7::SetProgramFolderForTests(program + u'/');
-    QDir::setCurrent(work);
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate(2024, 4, 15));
-    q7::ResetProgramEnd();
-  }
-  void TearDown() override {
-    form.reset();
-    QDir::setCurrent(savedFolder);
-    q7::SetProgramFolderForTests(QString());
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate());
-    q7::ResetProgramEnd();
-  }
-
   Tq7UpdateModuloForm &Open(const QStringList &args) {
-    form = std::make_unique<Tq7UpdateModuloForm>(args);
+    WizardFixture::Open(args);
     EXPECT_FALSE(q7::ProgramEndRequested());
     return *form;
   }
@@ -69,23 +50,6 @@ class WizardSavingTest : public ::testing::Test {
     for (int i = 0; i < 6 && form->BGrabar001->isHidden(); ++i) form->BSiguiente033->click();
     ASSERT_FALSE(form->BGrabar001->isHidden());
     form->BGrabar001->click();
-  }
-  // The user empties the field and types (the numeric fields check each key
-  // against the text so far, whatever is selected).
-  static void Type(QLineEdit *field, const QString &text) {
-    field->clear();
-    QTest::keyClicks(field, text);
-  }
-
-  // First column of the first row of a query on a table file of the sample.
-  QString Text(const QString &file, const QString &sql) { return Value(file, sql).toString(); }
-  QVariant Value(const QString &file, const QString &sql) {
-    q7::Connection db(file.startsWith(u'/') ? file : work + u'/' + file);
-    q7::Statement query(db, sql);
-    if (!query.Step()) return {};
-    if (query.ColumnType(0) == 4 /* SQLITE_BLOB */) return query.ColumnBlob(0);
-    if (query.ColumnType(0) == 1 /* SQLITE_INTEGER */) return QVariant::fromValue(query.ColumnInt64(0));
-    return query.ColumnText(0);
   }
   QByteArray FileHash(const QString &file) {
     QFile f(work + u'/' + file);
@@ -107,11 +71,6 @@ class WizardSavingTest : public ::testing::Test {
     EXPECT_FALSE(form->Tables->Tablasempresas.IsOpen());
     EXPECT_FALSE(form->Tables->TbActivosCont.IsOpen());
   }
-
-  QTemporaryDir dir;
-  QString savedFolder, work, program;
-  q7test::MessageRecorder messages;
-  std::unique_ptr<Tq7UpdateModuloForm> form;
 };
 
 // ---- Administrativo ---------------------------------------------------------------
@@ -360,7 +319,6 @@ TEST_F(WizardSavingTest, ScreenshotOfTheFinalPanel) {
   const QString shots = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
   if (shots.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
   QDir().mkpath(shots);
-  TMenuDataModule menus;
   for (const char *module : {"1", "4"}) {
     Open({S(module)});
     form->show();

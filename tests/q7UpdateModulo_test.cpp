@@ -7,7 +7,7 @@
 #include "controls/TarvoNumberEdit.h"
 #include "store/Paths.h"
 #include "store/Sqlite.h"
-#include "support/MessageRecorder.h"
+#include "support/WizardFixture.h"
 #include "tools/SampleData.h"
 #include "wizard/WizardTables.h"
 #include "wizard/q7UpdateModulo.h"
@@ -35,61 +35,11 @@ namespace {
 QString S(const char *utf8) { return QString::fromUtf8(utf8); }
 const QString kInitError = S("Error al inicializar la aplicación.");
 
-class WizardTest : public ::testing::Test {
+class WizardTest : public q7test::WizardFixture {
  public:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    savedFolder = QDir::currentPath();
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate(2024, 4, 15));
-    // Preparing only reads: the tests share one sample layout; a test that
-    // breaks a table takes FreshFolders().
-    static QTemporaryDir shared;
-    static bool laidOut = false;
-    if (!laidOut) {
-      q7sample::LayOutSampleData(shared.path() + QStringLiteral("/work"),
-                                 shared.path() + QStringLiteral("/program"));
-      laidOut = true;
-    }
-    UseFolders(shared.path() + QStringLiteral("/work"), shared.path() + QStringLiteral("/program"));
-  }
-  void UseFolders(const QString &workFolder, const QString &programFolder) {
-    form.reset();
-    work = workFolder;
-    program = programFolder;
-    q7::SetProgramFolderForTests(program + u'/');
-    QDir::setCurrent(work);
-    q7::ResetProgramEnd();
-    messages.Clear();
-  }
-  // A new sample working folder and program folder, made current.
-  void FreshFolders() {
-    form.reset();
-    const QString base = dir.path() + u'/' + QString::number(++layouts);
-    q7sample::LayOutSampleData(base + QStringLiteral("/work"), base + QStringLiteral("/program"));
-    UseFolders(base + QStringLiteral("/work"), base + QStringLiteral("/program"));
-  }
-  void TearDown() override {
-    form.reset();
-    QDir::setCurrent(savedFolder);
-    q7::SetProgramFolderForTests(QString());
-    Tq7UpdateModuloForm::SetSystemDateForTests(QDate());
-    q7::ResetProgramEnd();
-  }
-
-  Tq7UpdateModuloForm &Open(const QStringList &args) {
-    form = std::make_unique<Tq7UpdateModuloForm>(args);
-    return *form;
-  }
-  // Shows the window with real focus handling.
-  void ShowActive() {
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  }
-  void RunSql(const QString &file, const QString &sql) {
-    q7::Connection connection(work + u'/' + file);
-    connection.Exec(sql);
-  }
+  // Preparing only reads: the tests share one sample layout; a test that
+  // breaks a table takes FreshFolders().
+  WizardTest() : WizardFixture(/*sharedSample=*/true) {}
 
   int Inner() const {
     auto *pages = qobject_cast<QTabWidget *>(
@@ -100,25 +50,11 @@ class WizardTest : public ::testing::Test {
     QWidget *w = form->focusWidget();
     return w ? w->objectName() : QString();
   }
-  // "&Anterior", "&Siguiente", "&Finalizar": enabled/visible as a short code.
-  std::string Buttons() const {
-    std::string s;
-    s += form->BAnterior032->isEnabled() ? 'A' : 'a';
-    s += form->BSiguiente033->isEnabled() ? 'S' : 's';
-    s += form->BGrabar001->isHidden() ? 'f' : 'F';
-    return s;
-  }
   bool AllTablesClosed() const {
     const WizardTables &t = *form->Tables;
     return !t.Tabla.IsOpen() && !t.TablaDos.IsOpen() && !t.Tablasempresas.IsOpen() &&
            !t.TbEmpresaCont.IsOpen() && !t.TbIPC.IsOpen() && !t.TbActivosCont.IsOpen();
   }
-
-  QTemporaryDir dir;
-  int layouts = 0;
-  QString savedFolder, work, program;
-  q7test::MessageRecorder messages;
-  std::unique_ptr<Tq7UpdateModuloForm> form;
 };
 
 // ---- Start-up ------------------------------------------------------------------
@@ -532,7 +468,7 @@ TEST_F(WizardTest, PreparationFailuresEndTheProgram) {
        [](WizardTest &t) { QFile::remove(t.work + "/DataDemo/DATA/ssistema.dat"); }, kInitError},
       {"settings field missing", {"1"},
        [](WizardTest &t) {
-         t.RunSql("DataDemo/DATA/ssistema.dat", "ALTER TABLE ssistema DROP COLUMN MODO_IVA");
+         t.Sql("DataDemo/DATA/ssistema.dat", "ALTER TABLE ssistema DROP COLUMN MODO_IVA");
        },
        kInitError},
       {"food settings missing", {"4"},
@@ -543,7 +479,7 @@ TEST_F(WizardTest, PreparationFailuresEndTheProgram) {
        [](WizardTest &t) { QFile::remove(t.work + "/DataSistema/q7CEmpresas.dat"); }, kInitError},
       {"no company DEMO", {"2"},
        [](WizardTest &t) {
-         t.RunSql("DataSistema/q7CEmpresas.dat", "DELETE FROM q7CEmpresas WHERE CODIGO = 'DEMO'");
+         t.Sql("DataSistema/q7CEmpresas.dat", "DELETE FROM q7CEmpresas WHERE CODIGO = 'DEMO'");
        },
        S("No existe empresa DEMO en esta contabilidad.")},
   };
@@ -564,7 +500,7 @@ TEST_F(WizardTest, PreparationFailuresEndTheProgram) {
 
 TEST_F(WizardTest, UnreadablePeriodsAreReportedAndThePreparationGoesOn) {
   FreshFolders();
-  RunSql("DataSistema/q7CEmpresas.dat", "ALTER TABLE q7CEmpresas DROP COLUMN PERIODOS");
+  Sql("DataSistema/q7CEmpresas.dat", "ALTER TABLE q7CEmpresas DROP COLUMN PERIODOS");
   Open({"2"});
   EXPECT_EQ(messages.Texts(),
             QStringList{S("Problemas durante la lectura de los períodos del ejercicio.")});
