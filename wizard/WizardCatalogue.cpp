@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace {
 
 // Geometry shared by the pages.
@@ -214,6 +216,77 @@ QWidget *AddPage(QTabWidget *pages, const char *name) {
   auto *page = Named(new QWidget, name);
   pages->addTab(page, QString::fromLatin1(name));
   return page;
+}
+
+// One row of a code page: the box that has the codes of a table generated
+// and, beside it, the box that fills them in automatically.
+struct CodeRow {
+  QCheckBox **record;
+  const char *recordName;
+  const char *caption;
+  QCheckBox **fill;
+  const char *fillName;
+  bool recordOn, fillOn;
+};
+// Where a code page puts its rows: the first row's top, the step between rows
+// and the two columns.
+struct CodeColumns {
+  int top, step, recordX, recordW, fillX, fillW;
+};
+
+// The rows of a code page, row by row (record box, then its fill box), so the
+// tab order runs across each row and then down.
+void MakeCodeRows(QWidget *parent, std::initializer_list<CodeRow> rows, const CodeColumns &c) {
+  int y = c.top;
+  for (const CodeRow &r : rows) {
+    *r.record = MakeLeftCheck(parent, r.recordName, S(r.caption), c.recordX, y, c.recordW, r.recordOn);
+    *r.fill = MakeLeftCheck(parent, r.fillName, S("Rellenar Código automáticamente :"), c.fillX, y,
+                            c.fillW, r.fillOn);
+    y += c.step;
+  }
+}
+
+// A group naming a tax or charge: "Nombre :" with its field, "Alicuota :"
+// with its rate below. The caller adds what follows (the "Activo :" box, and
+// for the second tax its kind) so that the tab order stays the page's.
+struct TaxGroupSpec {
+  const char *group;
+  const char *caption;
+  int y, height;
+  const char *nameLabel, *nameField, *nameHint;
+  const char *rateLabel, *rateField, *rateHint;
+};
+struct TaxGroup {
+  QGroupBox *box;
+  QLabel *nameLabel;
+  TTarvoEdit *name;
+  QLabel *rateLabel;
+  TTarvoNumberEdit *rate;
+};
+// Columns of the tax groups: captions right-aligned up to the fields; the
+// "Activo :" box further right.
+struct TaxColumns {
+  int labelX, labelW, fieldX;
+  static constexpr int checkX = 250, checkW = 110;
+};
+
+TaxGroup MakeTaxGroup(QWidget *parent, const TaxGroupSpec &s, const TaxColumns &c) {
+  const auto right = Qt::AlignRight | Qt::AlignVCenter;
+  TaxGroup t;
+  t.box = MakeGroup(parent, s.group, S(s.caption), 8, s.y, 387, s.height);
+  t.nameLabel = MakeLabel(t.box, s.nameLabel, S("Nombre :"), c.labelX, 20, c.labelW, right);
+  t.name = MakeTextField(t.box, s.nameField, c.fieldX, 20, 200, S(s.nameHint));
+  t.nameLabel->setBuddy(t.name);
+  t.rateLabel = MakeLabel(t.box, s.rateLabel, S("Alicuota :"), c.labelX, 48, c.labelW, right);
+  t.rate = MakeNumberField(t.box, s.rateField, c.fieldX, 48, 90, Rate(), S(s.rateHint));
+  t.rateLabel->setBuddy(t.rate);
+  return t;
+}
+
+// The "Activo :" box of a tax group, at the given row.
+QCheckBox *MakeActiveCheck(QGroupBox *box, const char *name, int y, const char *hint) {
+  return MakeLeftCheck(box, name, S("Activo :"), TaxColumns::checkX, y, TaxColumns::checkW, false,
+                       S(hint));
 }
 
 // Header picture of a module: a colour band with the suite's mark and the
@@ -543,40 +616,39 @@ QWidget *Tq7UpdateModuloForm::BuildAdminTaxPage() {
              "impuestos, dependiendo del   tipo  de   organización  o empresa. Ejemplo Impuesto  "
              "al  Valor  Agregado  (I.V.A.)   y   la   activación  del mismo."),
            10, 20, 385, 58);
-  constexpr int labelX = 10, labelW = 80, fieldX = 94, checkX = 250, checkW = 110;
+  const TaxColumns columns{10, 80, 94};
   const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
-  QGroupBox *g4 = MakeGroup(g, "GroupBox4", S("Impuesto 1"), 8, 80, 387, 80);
-  QLabel *l = MakeLabel(g4, "LNombreImpuesto1", S("Nombre :"), labelX, 20, labelW, right);
-  ENombreImpuesto1 = MakeTextField(g4, "ENombreImpuesto1", fieldX, 20, 200,
-                                   S("Indique el nombre del impuesto"));
-  l->setBuddy(ENombreImpuesto1);
-  OvcAttachedLabel2 = MakeLabel(g4, "OvcAttachedLabel2", S("Alicuota :"), labelX, 48, labelW, right);
-  EAlicuota1 = MakeNumberField(g4, "EAlicuota1", fieldX, 48, 90, Rate(),
-                               S("Indique la alicuota del impuesto"));
-  OvcAttachedLabel2->setBuddy(EAlicuota1);
-  CBActivo1 = MakeLeftCheck(g4, "CBActivo1", S("Activo :"), checkX, 48, checkW, false,
-                            S("Status del impuesto "));
+  const TaxGroup tax1 = MakeTaxGroup(
+      g,
+      {"GroupBox4", "Impuesto 1", 80, 80, "LNombreImpuesto1", "ENombreImpuesto1",
+       "Indique el nombre del impuesto", "OvcAttachedLabel2", "EAlicuota1",
+       "Indique la alicuota del impuesto"},
+      columns);
+  ENombreImpuesto1 = tax1.name;
+  OvcAttachedLabel2 = tax1.rateLabel;
+  EAlicuota1 = tax1.rate;
+  CBActivo1 = MakeActiveCheck(tax1.box, "CBActivo1", 48, "Status del impuesto ");
 
-  QGroupBox *g1 = MakeGroup(g, "GroupBox1", S("Impuesto 2"), 8, 166, 387, 106);
-  l = MakeLabel(g1, "LNombreImpuesto2", S("Nombre :"), labelX, 20, labelW, right);
-  ENombreImpuesto2 = MakeTextField(g1, "ENombreImpuesto2", fieldX, 20, 200,
-                                   S("Indique el nombre del impuesto "));
-  l->setBuddy(ENombreImpuesto2);
-  OvcAttachedLabel4 = MakeLabel(g1, "OvcAttachedLabel4", S("Alicuota :"), labelX, 48, labelW, right);
-  EAlicuotaDos = MakeNumberField(g1, "EAlicuotaDos", fieldX, 48, 90, Rate(),
-                                 S("Indique la alicuota del impuesto "));
-  OvcAttachedLabel4->setBuddy(EAlicuotaDos);
-  l = MakeLabel(g1, "LTipoImpuesto2", S("Aplicar como :"), labelX, 76, labelW, right);
-  CBTipoImpuesto2 = Named(new QComboBox(g1), "CBTipoImpuesto2");
+  const TaxGroup tax2 = MakeTaxGroup(
+      g,
+      {"GroupBox1", "Impuesto 2", 166, 106, "LNombreImpuesto2", "ENombreImpuesto2",
+       "Indique el nombre del impuesto ", "OvcAttachedLabel4", "EAlicuotaDos",
+       "Indique la alicuota del impuesto "},
+      columns);
+  ENombreImpuesto2 = tax2.name;
+  OvcAttachedLabel4 = tax2.rateLabel;
+  EAlicuotaDos = tax2.rate;
+  QLabel *l = MakeLabel(tax2.box, "LTipoImpuesto2", S("Aplicar como :"), columns.labelX, 76,
+                        columns.labelW, right);
+  CBTipoImpuesto2 = Named(new QComboBox(tax2.box), "CBTipoImpuesto2");
   CBTipoImpuesto2->addItems(
       {S("Impuesto Adicional"), S("Alicuota Reducida"), S("Alicuota Adicional")});
   CBTipoImpuesto2->setCurrentIndex(0);
-  CBTipoImpuesto2->setGeometry(fieldX, 76, 140, kFieldHeight + 1);
+  CBTipoImpuesto2->setGeometry(columns.fieldX, 76, 140, kFieldHeight + 1);
   CBTipoImpuesto2->setToolTip(S("Indique el tipo de impuesto"));
   l->setBuddy(CBTipoImpuesto2);
-  CBActivo2 = MakeLeftCheck(g1, "CBActivo2", S("Activo :"), checkX, 76, checkW, false,
-                            S("Status del impuesto"));
+  CBActivo2 = MakeActiveCheck(tax2.box, "CBActivo2", 76, "Status del impuesto");
 
   MakeText(g, "LTextoDebito",
            S("Introduzca  el porcentaje de Impuesto al Débito Bancario, el cual es pautado por "
@@ -595,29 +667,19 @@ QWidget *Tq7UpdateModuloForm::BuildAdminTaxPage() {
 
 QWidget *Tq7UpdateModuloForm::BuildAdminCodePage() {
   QGroupBox *g = FillPageWithGroup(TabSheet7, "GroupBox9", S("Generación de códigos automáticos"));
-  struct Row {
-    QCheckBox **record;
-    const char *recordName;
-    const char *caption;
-    QCheckBox **fill;
-    const char *fillName;
-  };
-  const Row rows[] = {
-      {&CheckDepartamentos, "CheckDepartamentos", "Departamentos :", &CheckRellenarDepa, "CheckRellenarDepa"},
-      {&CheckClientes, "CheckClientes", "Clientes :", &CheckRellenarClient, "CheckRellenarClient"},
-      {&CheckInventario, "CheckInventario", "Inventario :", &CheckRellenarInve, "CheckRellenarInve"},
-      {&CheckProveedores, "CheckProveedores", "Proveedores :", &CheckRellenarProvee, "CheckRellenarProvee"},
-      {&CheckVendedores, "CheckVendedores", "Vendedores :", &CheckRellenarVen, "CheckRellenarVen"},
-      {&CheckZonas, "CheckZonas", "Zonas :", &CheckRellenarZona, "CheckRellenarZona"},
-      {&CheckConceptos, "CheckConceptos", "Conceptos :", &CheckRellenarConcep, "CheckRellenarConcep"},
-      {&CheckBeneficiarios, "CheckBeneficiarios", "Beneficiarios :", &CheckRellenarBene, "CheckRellenarBene"},
-  };
-  int y = 34;
-  for (const Row &r : rows) {
-    *r.record = MakeLeftCheck(g, r.recordName, S(r.caption), 16, y, 130, false);
-    *r.fill = MakeLeftCheck(g, r.fillName, S("Rellenar Código automáticamente :"), 170, y, 220, true);
-    y += 32;
-  }
+  MakeCodeRows(
+      g,
+      {
+          {&CheckDepartamentos, "CheckDepartamentos", "Departamentos :", &CheckRellenarDepa, "CheckRellenarDepa", false, true},
+          {&CheckClientes, "CheckClientes", "Clientes :", &CheckRellenarClient, "CheckRellenarClient", false, true},
+          {&CheckInventario, "CheckInventario", "Inventario :", &CheckRellenarInve, "CheckRellenarInve", false, true},
+          {&CheckProveedores, "CheckProveedores", "Proveedores :", &CheckRellenarProvee, "CheckRellenarProvee", false, true},
+          {&CheckVendedores, "CheckVendedores", "Vendedores :", &CheckRellenarVen, "CheckRellenarVen", false, true},
+          {&CheckZonas, "CheckZonas", "Zonas :", &CheckRellenarZona, "CheckRellenarZona", false, true},
+          {&CheckConceptos, "CheckConceptos", "Conceptos :", &CheckRellenarConcep, "CheckRellenarConcep", false, true},
+          {&CheckBeneficiarios, "CheckBeneficiarios", "Beneficiarios :", &CheckRellenarBene, "CheckRellenarBene", false, true},
+      },
+      {34, 32, 16, 130, 170, 220});
   return TabSheet7;
 }
 
@@ -743,28 +805,30 @@ QWidget *Tq7UpdateModuloForm::BuildFoodGeneralPage() {
                                 S("Indique la descripcion del período, por ejemplo : 'Enero'"));
   LFoodPeriodo->setBuddy(EDescripPFood);
 
-  auto service = [&](const char *groupName, const char *caption, int y, const char *nameLabel,
-                     const char *nameField, const char *rateLabel, const char *rateField,
-                     const char *checkName, QLabel *&lName, TTarvoEdit *&eName, QLabel *&lRate,
-                     TTarvoNumberEdit *&eRate, QCheckBox *&active) {
-    QGroupBox *box = MakeGroup(g, groupName, S(caption), 8, y, 387, 80);
-    lName = MakeLabel(box, nameLabel, S("Nombre :"), labelX, 20, labelW, right);
-    eName = MakeTextField(box, nameField, fieldX, 20, 200, S("Indique el nombre del impuesto"));
-    lName->setBuddy(eName);
-    lRate = MakeLabel(box, rateLabel, S("Alicuota :"), labelX, 48, labelW, right);
-    eRate = MakeNumberField(box, rateField, fieldX, 48, 90, Rate(),
-                            S("Indique la alicuota del impuesto"));
-    lRate->setBuddy(eRate);
-    active = MakeLeftCheck(box, checkName, S("Activo :"), 250, 48, 110, false,
-                           S("Status del impuesto "));
-    return box;
-  };
-  GBServicioF = service("GBServicioF", " Servicios de Mesas ", 134, "LNombreServ1", "ENomServMesa",
-                        "LAlicuotaServ1", "EAlicuotaServMesa", "CheckBServ1", LNombreServ1,
-                        ENomServMesa, LAlicuotaServ1, EAlicuotaServMesa, CheckBServ1);
-  service("GBServicio2F", " Cargo x Envío ", 222, "LNombreServ2", "ENomCargxEnv", "LAlicuotaServ2",
-          "EAlicuotaCargxEnv", "CheckBServ2", LNombreServ2, ENomCargxEnv, LAlicuotaServ2,
-          EAlicuotaCargxEnv, CheckBServ2);
+  const TaxColumns columns{labelX, labelW, fieldX};
+  const TaxGroup table = MakeTaxGroup(
+      g,
+      {"GBServicioF", " Servicios de Mesas ", 134, 80, "LNombreServ1", "ENomServMesa",
+       "Indique el nombre del impuesto", "LAlicuotaServ1", "EAlicuotaServMesa",
+       "Indique la alicuota del impuesto"},
+      columns);
+  GBServicioF = table.box;
+  LNombreServ1 = table.nameLabel;
+  ENomServMesa = table.name;
+  LAlicuotaServ1 = table.rateLabel;
+  EAlicuotaServMesa = table.rate;
+  CheckBServ1 = MakeActiveCheck(table.box, "CheckBServ1", 48, "Status del impuesto ");
+  const TaxGroup delivery = MakeTaxGroup(
+      g,
+      {"GBServicio2F", " Cargo x Envío ", 222, 80, "LNombreServ2", "ENomCargxEnv",
+       "Indique el nombre del impuesto", "LAlicuotaServ2", "EAlicuotaCargxEnv",
+       "Indique la alicuota del impuesto"},
+      columns);
+  LNombreServ2 = delivery.nameLabel;
+  ENomCargxEnv = delivery.name;
+  LAlicuotaServ2 = delivery.rateLabel;
+  EAlicuotaCargxEnv = delivery.rate;
+  CheckBServ2 = MakeActiveCheck(delivery.box, "CheckBServ2", 48, "Status del impuesto ");
   return TabSheet9;
 }
 
@@ -828,32 +892,22 @@ QWidget *Tq7UpdateModuloForm::BuildHotelPeriodPage() {
 QWidget *Tq7UpdateModuloForm::BuildHotelCodePage() {
   QGroupBox *g = FillPageWithGroup(TabCodigosAut, "GroupBox15",
                                    S("Generación de códigos automáticos"));
-  struct Row {
-    QCheckBox **record;
-    const char *recordName;
-    const char *caption;
-    QCheckBox **fill;
-    const char *fillName;
-    bool on;
-  };
-  const Row rows[] = {
-      {&CheckTemporada, "CheckTemporada", "Temporada :", &CheckTemporadaRellenar, "CheckTemporadaRellenar", true},
-      {&CheckTipoTarifa, "CheckTipoTarifa", "Tipo de Tarifa :", &CheckTipoTarifaRellenar, "CheckTipoTarifaRellenar", true},
-      {&CheckRegimen, "CheckRegimen", "Regímenes :", &CheckRegimenRellenar, "CheckRegimenRellenar", true},
-      {&CheckTipoHab, "CheckTipoHab", "Tipo de Habitación :", &CheckTipoHabRellenar, "CheckTipoHabRellenar", true},
-      {&CheckUbicaHab, "CheckUbicaHab", "Ubicación de Habitación :", &CheckUbicaHabRellenar, "CheckUbicaHabRellenar", true},
-      {&CheckHabita, "CheckHabita", "Habitaciones :", &CheckHabitaRellenar, "CheckHabitaRellenar", false},
-      {&CheckCaracHabita, "CheckCaracHabita", "Características de Habitación :", &CheckCaracHabitaRellenar, "CheckCaracHabitaRellenar", true},
-      {&CheckInventarioHotel, "CheckInventarioHotel", "Inventario :", &CheckInventarioHotelRellenar, "CheckInventarioHotelRellenar", true},
-      {&CheckEmpleado, "CheckEmpleado", "Empleados :", &CheckEmpleadoRellanar, "CheckEmpleadoRellanar", true},
-      {&CheckTareas, "CheckTareas", "Tareas :", &CheckTareasRellenar, "CheckTareasRellenar", true},
-  };
-  int y = 28;
-  for (const Row &r : rows) {
-    *r.record = MakeLeftCheck(g, r.recordName, S(r.caption), 10, y, 176, r.on);
-    *r.fill = MakeLeftCheck(g, r.fillName, S("Rellenar Código automáticamente :"), 200, y, 196, r.on);
-    y += 28;
-  }
+  // Every row starts checked but Habitaciones.
+  MakeCodeRows(
+      g,
+      {
+          {&CheckTemporada, "CheckTemporada", "Temporada :", &CheckTemporadaRellenar, "CheckTemporadaRellenar", true, true},
+          {&CheckTipoTarifa, "CheckTipoTarifa", "Tipo de Tarifa :", &CheckTipoTarifaRellenar, "CheckTipoTarifaRellenar", true, true},
+          {&CheckRegimen, "CheckRegimen", "Regímenes :", &CheckRegimenRellenar, "CheckRegimenRellenar", true, true},
+          {&CheckTipoHab, "CheckTipoHab", "Tipo de Habitación :", &CheckTipoHabRellenar, "CheckTipoHabRellenar", true, true},
+          {&CheckUbicaHab, "CheckUbicaHab", "Ubicación de Habitación :", &CheckUbicaHabRellenar, "CheckUbicaHabRellenar", true, true},
+          {&CheckHabita, "CheckHabita", "Habitaciones :", &CheckHabitaRellenar, "CheckHabitaRellenar", false, false},
+          {&CheckCaracHabita, "CheckCaracHabita", "Características de Habitación :", &CheckCaracHabitaRellenar, "CheckCaracHabitaRellenar", true, true},
+          {&CheckInventarioHotel, "CheckInventarioHotel", "Inventario :", &CheckInventarioHotelRellenar, "CheckInventarioHotelRellenar", true, true},
+          {&CheckEmpleado, "CheckEmpleado", "Empleados :", &CheckEmpleadoRellanar, "CheckEmpleadoRellanar", true, true},
+          {&CheckTareas, "CheckTareas", "Tareas :", &CheckTareasRellenar, "CheckTareasRellenar", true, true},
+      },
+      {28, 28, 10, 176, 200, 196});
   return TabCodigosAut;
 }
 
