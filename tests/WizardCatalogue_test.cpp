@@ -50,6 +50,7 @@ class WizardCatalogueTest : public ::testing::Test {
     return w;
   }
 
+  TMenuDataModule menus;  // before the window, as the program creates it
   q7test::MessageRecorder messages;
   std::unique_ptr<Tq7UpdateModuloForm> form;
 };
@@ -292,7 +293,6 @@ TEST_F(WizardCatalogueTest, ScreenshotsOfEveryPage) {
   const QString dir = qEnvironmentVariable("Q7_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "Q7_SCREENSHOT_DIR not set";
   QDir().mkpath(dir);
-  TMenuDataModule menus;
   form = std::make_unique<Tq7UpdateModuloForm>(QStringList{});
   form->setFixedSize(429, 468);
   form->BGrabar001->show();

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -247,6 +248,22 @@ TEST_F(WizardPriceIndexTest, AnEmptyTableStoresNothingUntilAYearIsIncluded) {
   EXPECT_DOUBLE_EQ((*Stored(2024))[2], 101.5);
   EXPECT_EQ(form->EAno->AsInteger(), 2024);
   EXPECT_EQ(form->LastIndexYear, S("2024"));
+}
+
+// The year takes no typing while browsing and shows it with the window's
+// colour behind its text; including makes it look like the month fields.
+TEST_F(WizardPriceIndexTest, TheYearLooksReadOnlyOnlyWhileBrowsing) {
+  EnterPage();
+  auto base = [](QWidget *w) { return w->palette().color(QPalette::Base); };
+  ASSERT_TRUE(form->EAno->isReadOnly());
+  EXPECT_EQ(base(form->EAno), form->EAno->palette().color(QPalette::Window));
+  EXPECT_NE(base(form->EAno), base(form->EIndice[6]));
+  form->BIncluir009->click();
+  ASSERT_FALSE(form->EAno->isReadOnly());
+  EXPECT_EQ(base(form->EAno), base(form->EIndice[6]));
+  form->TBCancelar->click();
+  ASSERT_TRUE(form->EAno->isReadOnly());
+  EXPECT_EQ(base(form->EAno), form->EAno->palette().color(QPalette::Window));
 }
 
 // Pictures of the page in both states for a person to look at (not a

@@ -17,7 +17,10 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -160,6 +163,36 @@ NumberSettings Year(double minValor = 0, double actValor = 0) {
   return s;
 }
 
+// How many lines a plain text takes when wrapped at words within width.
+int WrappedLines(const QString &text, const QFont &font, int width) {
+  const QFontMetrics metrics(font);
+  const QRect box = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+  return qRound(double(box.height()) / metrics.lineSpacing());
+}
+
+// Gives an entry field that takes no typing the window's colour behind its
+// text, so it does not look like one that does; follows the field as it is
+// made read-only or editable again.
+class ReadOnlyLook : public QObject {
+ public:
+  explicit ReadOnlyLook(QLineEdit *field) : QObject(field), m_base(field->palette().color(QPalette::Base)) {
+    field->installEventFilter(this);
+    Apply(field);
+  }
+  bool eventFilter(QObject *watched, QEvent *event) override {
+    if (event->type() == QEvent::ReadOnlyChange) Apply(static_cast<QLineEdit *>(watched));
+    return false;
+  }
+
+ private:
+  void Apply(QLineEdit *field) const {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, field->isReadOnly() ? palette.color(QPalette::Window) : m_base);
+    field->setPalette(palette);
+  }
+  QColor m_base;
+};
+
 TTarvoNumberEdit *MakeNumberField(QWidget *parent, const char *name, int x, int y, int width,
                                   const NumberSettings &s, const QString &hint = {}) {
   ShadowFor(parent, name, x, y, width);
@@ -177,6 +210,7 @@ TTarvoNumberEdit *MakeNumberField(QWidget *parent, const char *name, int x, int 
   field->setGeometry(x, y, width, kFieldHeight);
   field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   if (!hint.isEmpty()) field->setToolTip(hint);
+  new ReadOnlyLook(field);
   return field;
 }
 
@@ -485,7 +519,14 @@ void Tq7UpdateModuloForm::BuildFinalPanel() {
   PanelFinal = Named(new QFrame(PanelGeneral), "PanelFinal");
   PanelFinal->setGeometry(PanelGeneral->rect());
   PanelFinal->setAutoFillBackground(true);
-  GroupBox10 = MakeGroup(PanelFinal, "GroupBox10", QString(), 20, 50, kWindowWidth - 40, 250);
+  // Room for three lines of message (the longest module name takes two), the
+  // button just under it, the group fitted round both and centred on the panel.
+  const int lineHeight = QFontMetrics(font()).lineSpacing();
+  const int messageTop = 30, messageHeight = 3 * lineHeight;
+  const int buttonTop = messageTop + messageHeight + 16;
+  const int groupHeight = buttonTop + 25 + 24;
+  GroupBox10 = MakeGroup(PanelFinal, "GroupBox10", QString(), 20,
+                         (PanelFinal->height() - groupHeight) / 2, kWindowWidth - 40, groupHeight);
   Image1 = Named(new QLabel(GroupBox10), "Image1");
   Image1->setPixmap(FinalPicture());
   Image1->setGeometry(20, 30, 48, 48);
@@ -497,9 +538,9 @@ void Tq7UpdateModuloForm::BuildFinalPanel() {
   LMensaje->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   LMensaje->setText(S("Se guardaron los datos exitosamente, ya puede inicializar el") +
                     QString(34, u' ') + S("Módulo"));
-  LMensaje->setGeometry(80, 30, 283, 120);
+  LMensaje->setGeometry(80, messageTop, 283, messageHeight);
   BSalir005 = Named(new QPushButton(S("&Salir"), GroupBox10), "BSalir005");
-  BSalir005->setGeometry((GroupBox10->width() - 75) / 2, 200, 75, 25);
+  BSalir005->setGeometry((GroupBox10->width() - 75) / 2, buttonTop, 75, 25);
   BSalir005->setAutoDefault(false);
   PanelFinal->hide();
 }
@@ -701,12 +742,21 @@ QWidget *Tq7UpdateModuloForm::BuildAccountingYearPage() {
 
 QWidget *Tq7UpdateModuloForm::BuildPriceIndexPage() {
   QGroupBox *g = FillPageWithGroup(TabSheet4, "GrIPC", S(" I.P.C. "));
-  MakeText(g, "LTextoIPC",
-           S("Es un indicador estadístico que tiene como objetivo medir el cambio promedio en un "
-             "período  determinado, en  los precios  a  nivel  del  consumidor de una lista de "
-             "bienes y servicios representativos del consumo familiar,  con  respecto al nivel "
-             "de\nprecios vigente para el año escogido como base."),
-           10, 18, 390, 84);
+  const QString explanation =
+      S("Es un indicador estadístico que tiene como objetivo medir el cambio promedio en un "
+        "período  determinado, en  los precios  a  nivel  del  consumidor de una lista de "
+        "bienes y servicios representativos del consumo familiar,  con  respecto al nivel "
+        "de\nprecios vigente para el año escogido como base.");
+  constexpr int explanationWidth = 398;
+  QLabel *ipcText = MakeText(g, "LTextoIPC", explanation, 8, 18, explanationWidth, 84);
+  // The first paragraph ends in a line break of its own; the face is made a
+  // step smaller until that paragraph fills three lines instead of leaving
+  // its last words alone on a short fourth one.
+  const QString firstParagraph = explanation.left(explanation.indexOf(u'\n'));
+  QFont face = ipcText->font();
+  while (face.pixelSize() > 9 && WrappedLines(firstParagraph, face, explanationWidth) > 3)
+    face.setPixelSize(face.pixelSize() - 1);
+  ipcText->setFont(face);
   const auto right = Qt::AlignRight | Qt::AlignVCenter;
   QLabel *l = MakeLabel(g, "LAno", S("Año:"), 10, 106, 70, right);
   EAno = MakeNumberField(g, "EAno", 86, 106, 60, Year());
