@@ -289,13 +289,11 @@ struct TaxGroupSpec {
   int y, height;
   const char *nameLabel, *nameField, *nameHint;
   const char *rateLabel, *rateField, *rateHint;
-};
-struct TaxGroup {
-  QGroupBox *box;
-  QLabel *nameLabel;
-  TTarvoEdit *name;
-  QLabel *rateLabel;
-  TTarvoNumberEdit *rate;
+  // Where the window keeps the controls (nameLabelOut may be null: not kept).
+  QLabel **nameLabelOut;
+  TTarvoEdit **nameOut;
+  QLabel **rateLabelOut;
+  TTarvoNumberEdit **rateOut;
 };
 // Columns of the tax groups: captions right-aligned up to the fields; the
 // "Activo :" box further right.
@@ -304,17 +302,20 @@ struct TaxColumns {
   static constexpr int checkX = 250, checkW = 110;
 };
 
-TaxGroup MakeTaxGroup(QWidget *parent, const TaxGroupSpec &s, const TaxColumns &c) {
+QGroupBox *MakeTaxGroup(QWidget *parent, const TaxGroupSpec &s, const TaxColumns &c) {
   const auto right = Qt::AlignRight | Qt::AlignVCenter;
-  TaxGroup t;
-  t.box = MakeGroup(parent, s.group, S(s.caption), 8, s.y, 387, s.height);
-  t.nameLabel = MakeLabel(t.box, s.nameLabel, S("Nombre :"), c.labelX, 20, c.labelW, right);
-  t.name = MakeTextField(t.box, s.nameField, c.fieldX, 20, 200, S(s.nameHint));
-  t.nameLabel->setBuddy(t.name);
-  t.rateLabel = MakeLabel(t.box, s.rateLabel, S("Alicuota :"), c.labelX, 48, c.labelW, right);
-  t.rate = MakeNumberField(t.box, s.rateField, c.fieldX, 48, 90, Rate(), S(s.rateHint));
-  t.rateLabel->setBuddy(t.rate);
-  return t;
+  QGroupBox *box = MakeGroup(parent, s.group, S(s.caption), 8, s.y, 387, s.height);
+  QLabel *nameLabel = MakeLabel(box, s.nameLabel, S("Nombre :"), c.labelX, 20, c.labelW, right);
+  TTarvoEdit *name = MakeTextField(box, s.nameField, c.fieldX, 20, 200, S(s.nameHint));
+  nameLabel->setBuddy(name);
+  QLabel *rateLabel = MakeLabel(box, s.rateLabel, S("Alicuota :"), c.labelX, 48, c.labelW, right);
+  TTarvoNumberEdit *rate = MakeNumberField(box, s.rateField, c.fieldX, 48, 90, Rate(), S(s.rateHint));
+  rateLabel->setBuddy(rate);
+  if (s.nameLabelOut) *s.nameLabelOut = nameLabel;
+  *s.nameOut = name;
+  *s.rateLabelOut = rateLabel;
+  *s.rateOut = rate;
+  return box;
 }
 
 // The "Activo :" box of a tax group, at the given row.
@@ -660,36 +661,32 @@ QWidget *Tq7UpdateModuloForm::BuildAdminTaxPage() {
   const TaxColumns columns{10, 80, 94};
   const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
-  const TaxGroup tax1 = MakeTaxGroup(
+  QGroupBox *tax1 = MakeTaxGroup(
       g,
       {"GroupBox4", "Impuesto 1", 80, 80, "LNombreImpuesto1", "ENombreImpuesto1",
        "Indique el nombre del impuesto", "OvcAttachedLabel2", "EAlicuota1",
-       "Indique la alicuota del impuesto"},
+       "Indique la alicuota del impuesto", nullptr, &ENombreImpuesto1, &OvcAttachedLabel2,
+       &EAlicuota1},
       columns);
-  ENombreImpuesto1 = tax1.name;
-  OvcAttachedLabel2 = tax1.rateLabel;
-  EAlicuota1 = tax1.rate;
-  CBActivo1 = MakeActiveCheck(tax1.box, "CBActivo1", 48, "Status del impuesto ");
+  CBActivo1 = MakeActiveCheck(tax1, "CBActivo1", 48, "Status del impuesto ");
 
-  const TaxGroup tax2 = MakeTaxGroup(
+  QGroupBox *tax2 = MakeTaxGroup(
       g,
       {"GroupBox1", "Impuesto 2", 166, 106, "LNombreImpuesto2", "ENombreImpuesto2",
        "Indique el nombre del impuesto ", "OvcAttachedLabel4", "EAlicuotaDos",
-       "Indique la alicuota del impuesto "},
+       "Indique la alicuota del impuesto ", nullptr, &ENombreImpuesto2, &OvcAttachedLabel4,
+       &EAlicuotaDos},
       columns);
-  ENombreImpuesto2 = tax2.name;
-  OvcAttachedLabel4 = tax2.rateLabel;
-  EAlicuotaDos = tax2.rate;
-  QLabel *l = MakeLabel(tax2.box, "LTipoImpuesto2", S("Aplicar como :"), columns.labelX, 76,
+  QLabel *l = MakeLabel(tax2, "LTipoImpuesto2", S("Aplicar como :"), columns.labelX, 76,
                         columns.labelW, right);
-  CBTipoImpuesto2 = Named(new QComboBox(tax2.box), "CBTipoImpuesto2");
+  CBTipoImpuesto2 = Named(new QComboBox(tax2), "CBTipoImpuesto2");
   CBTipoImpuesto2->addItems(
       {S("Impuesto Adicional"), S("Alicuota Reducida"), S("Alicuota Adicional")});
   CBTipoImpuesto2->setCurrentIndex(0);
   CBTipoImpuesto2->setGeometry(columns.fieldX, 76, 140, kFieldHeight + 1);
   CBTipoImpuesto2->setToolTip(S("Indique el tipo de impuesto"));
   l->setBuddy(CBTipoImpuesto2);
-  CBActivo2 = MakeActiveCheck(tax2.box, "CBActivo2", 76, "Status del impuesto");
+  CBActivo2 = MakeActiveCheck(tax2, "CBActivo2", 76, "Status del impuesto");
 
   MakeText(g, "LTextoDebito",
            S("Introduzca  el porcentaje de Impuesto al Débito Bancario, el cual es pautado por "
@@ -856,29 +853,22 @@ QWidget *Tq7UpdateModuloForm::BuildFoodGeneralPage() {
   LFoodPeriodo->setBuddy(EDescripPFood);
 
   const TaxColumns columns{labelX, labelW, fieldX};
-  const TaxGroup table = MakeTaxGroup(
+  GBServicioF = MakeTaxGroup(
       g,
       {"GBServicioF", " Servicios de Mesas ", 134, 80, "LNombreServ1", "ENomServMesa",
        "Indique el nombre del impuesto", "LAlicuotaServ1", "EAlicuotaServMesa",
-       "Indique la alicuota del impuesto"},
+       "Indique la alicuota del impuesto", &LNombreServ1, &ENomServMesa, &LAlicuotaServ1,
+       &EAlicuotaServMesa},
       columns);
-  GBServicioF = table.box;
-  LNombreServ1 = table.nameLabel;
-  ENomServMesa = table.name;
-  LAlicuotaServ1 = table.rateLabel;
-  EAlicuotaServMesa = table.rate;
-  CheckBServ1 = MakeActiveCheck(table.box, "CheckBServ1", 48, "Status del impuesto ");
-  const TaxGroup delivery = MakeTaxGroup(
+  CheckBServ1 = MakeActiveCheck(GBServicioF, "CheckBServ1", 48, "Status del impuesto ");
+  QGroupBox *delivery = MakeTaxGroup(
       g,
       {"GBServicio2F", " Cargo x Envío ", 222, 80, "LNombreServ2", "ENomCargxEnv",
        "Indique el nombre del impuesto", "LAlicuotaServ2", "EAlicuotaCargxEnv",
-       "Indique la alicuota del impuesto"},
+       "Indique la alicuota del impuesto", &LNombreServ2, &ENomCargxEnv, &LAlicuotaServ2,
+       &EAlicuotaCargxEnv},
       columns);
-  LNombreServ2 = delivery.nameLabel;
-  ENomCargxEnv = delivery.name;
-  LAlicuotaServ2 = delivery.rateLabel;
-  EAlicuotaCargxEnv = delivery.rate;
-  CheckBServ2 = MakeActiveCheck(delivery.box, "CheckBServ2", 48, "Status del impuesto ");
+  CheckBServ2 = MakeActiveCheck(delivery, "CheckBServ2", 48, "Status del impuesto ");
   return TabSheet9;
 }
 
