@@ -289,7 +289,32 @@ void TableHandle::Last() {
 
 // The records after (or before) the current one in key order, NULL keys
 // sorting first as SQLite sorts them: (k1, ..., kn, rowid) compared
-// lexicographically with the current record's values.
+// lexicographically with the current record's values. Returns an empty
+// condition when no record can lie in that direction.
+QString TableHandle::SeekCondition(bool forward, std::vector<QVariant> &binds) const {
+  QStringList cols;
+  for (int k : m_keyColumns) cols << QuoteIdent(m_fields[k].name);
+  cols << QStringLiteral("_rowid_");
+  QStringList terms;
+  for (int i = 0; i < cols.size(); ++i) {
+    const bool isNull = IsNullValue(m_positionKey[i]);
+    if (!forward && isNull) continue;  // nothing sorts before NULL
+    QStringList term;
+    for (int j = 0; j < i; ++j) {
+      term << cols[j] + QStringLiteral(" IS ?");
+      binds.push_back(m_positionKey[j]);
+    }
+    if (forward && isNull) {
+      term << cols[i] + QStringLiteral(" IS NOT NULL");
+    } else {
+      term << (forward ? QStringLiteral("%1 > ?") : QStringLiteral("(%1 < ? OR %1 IS NULL)")).arg(cols[i]);
+      binds.push_back(m_positionKey[i]);
+    }
+    terms << u'(' + term.join(QStringLiteral(" AND ")) + u')';
+  }
+  return terms.join(QStringLiteral(" OR "));
+}
+
 void TableHandle::Next() {
   RequireOpen();
   LeaveEditForMove();
@@ -297,30 +322,9 @@ void TableHandle::Next() {
     m_eof = true;
     return;
   }
-  QStringList cols;
-  for (int k : m_keyColumns) cols << QuoteIdent(m_fields[k].name);
-  cols << QStringLiteral("_rowid_");
-  QStringList terms;
   std::vector<QVariant> binds;
-  for (int i = 0; i < cols.size(); ++i) {
-    QStringList term;
-    for (int j = 0; j < i; ++j) {
-      term << cols[j] + QStringLiteral(" IS ?");
-      binds.push_back(m_positionKey[j]);
-    }
-    if (IsNullValue(m_positionKey[i])) {
-      term << cols[i] + QStringLiteral(" IS NOT NULL");
-    } else {
-      term << cols[i] + QStringLiteral(" > ?");
-      binds.push_back(m_positionKey[i]);
-    }
-    terms << u'(' + term.join(QStringLiteral(" AND ")) + u')';
-  }
-  if (MoveTo(terms.join(QStringLiteral(" OR ")), binds, false)) {
-    m_eof = false;
-  } else {
-    m_eof = true;
-  }
+  const QString where = SeekCondition(true, binds);
+  m_eof = !MoveTo(where, binds, false);
   m_bof = false;
 }
 
@@ -331,23 +335,9 @@ void TableHandle::Prior() {
     m_bof = true;
     return;
   }
-  QStringList cols;
-  for (int k : m_keyColumns) cols << QuoteIdent(m_fields[k].name);
-  cols << QStringLiteral("_rowid_");
-  QStringList terms;
   std::vector<QVariant> binds;
-  for (int i = 0; i < cols.size(); ++i) {
-    if (IsNullValue(m_positionKey[i])) continue;  // nothing sorts before NULL
-    QStringList term;
-    for (int j = 0; j < i; ++j) {
-      term << cols[j] + QStringLiteral(" IS ?");
-      binds.push_back(m_positionKey[j]);
-    }
-    term << QStringLiteral("(%1 < ? OR %1 IS NULL)").arg(cols[i]);
-    binds.push_back(m_positionKey[i]);
-    terms << u'(' + term.join(QStringLiteral(" AND ")) + u')';
-  }
-  const bool found = !terms.isEmpty() && MoveTo(terms.join(QStringLiteral(" OR ")), binds, true);
+  const QString where = SeekCondition(false, binds);
+  const bool found = !where.isEmpty() && MoveTo(where, binds, true);
   m_bof = !found;
   m_eof = false;
 }

@@ -125,6 +125,7 @@ class TableHandle {
   void RequireEdit(const QString &what) const;
   void LeaveEditForMove();
   bool MoveTo(const QString &where, const std::vector<QVariant> &binds, bool descending);
+  QString SeekCondition(bool forward, std::vector<QVariant> &binds) const;
   QString Quoted() const;
   QString OrderBy(bool descending) const;
   void StandOn(std::int64_t rowid);
