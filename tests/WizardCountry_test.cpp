@@ -134,16 +134,25 @@ TEST_F(WizardCountryTest, GoingBackAndChoosingAnotherCountryResetsTheLayout) {
   EXPECT_EQ(form->LNit->text(), S("NIT"));
   EXPECT_EQ(form->windowTitle(), S("q7 Inicialización - Colombia"));
 
-  // A country without a template shows both identities again rather than
-  // keeping the layout of the country chosen before.
+  // A country without a template changes no value: the identities and taxes
+  // of the country chosen before stay as they were.
   form->BAnterior032->click();
   Choose("Aruba");
   ASSERT_TRUE(form->ENitEmpre->isHidden());
+  const QString taxAruba = form->ENombreImpuesto1->text();
   form->BAnterior032->click();
   Choose("Nicaragua");
-  EXPECT_FALSE(form->ENitEmpre->isHidden());
-  EXPECT_EQ(form->ERifEmpre->x(), 193);
-  EXPECT_EQ(form->LDatosEmpre->text(), kDatosPrefix + S("NIT, RIF, fax, e-mail, website entre   otros."));
+  EXPECT_TRUE(messages.Texts().isEmpty());
+  EXPECT_EQ(form->windowTitle(), S("q7 Inicialización - Nicaragua"));
+  EXPECT_EQ(form->PControlModulos->currentIndex(), 0);
+  EXPECT_TRUE(form->ENitEmpre->isHidden());
+  EXPECT_TRUE(form->LNit->isHidden());
+  EXPECT_EQ(form->Shape32->width(), 0);
+  EXPECT_EQ(form->LRif->text(), S("Persoonsnummer"));
+  EXPECT_EQ(form->ERifEmpre->x(), form->ENitEmpre->x());
+  EXPECT_EQ(form->LDatosEmpre->text(), kDatosPrefix + S("Persoonsnummer, fax, e-mail, website entre otros."));
+  EXPECT_EQ(form->LRifRepresentante->text(), S(" Representante :"));
+  EXPECT_EQ(form->ENombreImpuesto1->text(), taxAruba);
 }
 
 TEST_F(WizardCountryTest, UnreadableTemplateIsReportedAndTheCountryPageStays) {

@@ -52,9 +52,11 @@ void ApplyIdentityLayout(Tq7UpdateModuloForm &form, const q7::IdentityLayout &la
 // The taxes and the fiscal identities of the Administrativo template. The
 // layout is reset first, so a field hidden for an earlier country shows
 // again; a template that cannot be read leaves the reset layout and throws.
+// A country without a template changes nothing: what an earlier country
+// brought stays, taxes and identities alike.
 void ApplyAdministrativoTemplate(Tq7UpdateModuloForm &form, const QString &countryFolder) {
-  ApplyIdentityLayout(form, q7::DefaultIdentityLayout());
   if (!form.TemplateExists(countryFolder, form.SettingsTable)) return;
+  ApplyIdentityLayout(form, q7::DefaultIdentityLayout());
   // Read whole before anything is shown: all of the template or none of it.
   const q7::AdminTemplate tmpl = q7::ReadAdministrativoTemplate(form.Tables->TablaDos, countryFolder);
   form.ENombreImpuesto1->setText(tmpl.taxes.name1);
