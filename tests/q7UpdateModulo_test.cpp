@@ -380,6 +380,27 @@ TEST_F(WizardTest, AcceleratorOfSiguienteMovesThePage) {
   EXPECT_EQ(Inner(), 1);
 }
 
+// The hidden page controls take no focus: Tab from the last button comes round
+// to the page's first field, Shift+Tab from that field goes to the last button.
+TEST_F(WizardTest, TabComesRoundFromTheButtonsToThePage) {
+  struct Case {
+    const char *module;
+    const char *firstField;
+  } const cases[] = {{"1", "ENitEmpre"},      {"2", "EAnoPeriodo"},
+                     {"3", "EAnoNomina"},     {"4", "EFechaIniFood"},
+                     {"5", "EDescripcionPeriodoHotel"}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.module);
+    Open({QString::fromLatin1(c.module)});
+    ShowActive();
+    ASSERT_EQ(Focused(), S(c.firstField));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), S("BCancelar002"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), S(c.firstField));
+  }
+}
+
 // ---- Cancel ---------------------------------------------------------------------
 
 TEST_F(WizardTest, CancelAsksWithTheModuleNameAndClosesOnYes) {

@@ -242,6 +242,10 @@ QGroupBox *FillPageWithGroup(QWidget *page, const char *name, const QString &cap
 QTabWidget *MakePageControl(QWidget *parent, const char *name) {
   auto *pages = Named(new QTabWidget(parent), name);
   pages->tabBar()->hide();
+  // The tabs are hidden, so the page control itself takes no focus: Tab and
+  // Shift+Tab pass from the last field or button to the first and back
+  // instead of stopping on a control that cannot show the focus.
+  pages->setFocusPolicy(Qt::NoFocus);
   pages->setDocumentMode(false);
   return pages;
 }
