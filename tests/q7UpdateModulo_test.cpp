@@ -129,6 +129,22 @@ TEST_F(WizardTest, SalirEndsWithStatus0AndClosingWithStatus1) {
   EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitLeft);
 }
 
+// Escape after a successful save leaves as "&Salir" does: the module is
+// saved, and the status must say so to the installation scripts.
+TEST_F(WizardTest, ClosingAfterTheSaveEndsWithStatus0) {
+  FreshFolders();
+  Open({"3"});
+  ShowActive();
+  form->BGrabar001Click();
+  ASSERT_FALSE(form->PanelFinal->isHidden());
+  ASSERT_FALSE(q7::ProgramEndRequested());
+  QWidget *focused = QApplication::focusWidget();
+  ASSERT_TRUE(focused);
+  QTest::keyClick(focused, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+  EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitSaved);
+}
+
 TEST_F(WizardTest, TheModulesHeaderPictureIsInFront) {
   const char *headers[] = {"CabeceraAdministrativo", "CabeceraContabilidad", "CabeceraNomina",
                            "CabeceraAlimentoBebidas", "CabeceraHotel"};

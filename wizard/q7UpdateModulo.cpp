@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
@@ -89,8 +90,12 @@ void Tq7UpdateModuloForm::BSalir005Click() { q7::RequestProgramEnd(q7::ExitSaved
 
 void Tq7UpdateModuloForm::closeEvent(QCloseEvent *event) {
   // Closing without an earlier request ("&Cancelar" confirmed, Escape) leaves
-  // without saving.
-  if (!q7::ProgramEndRequested()) q7::RequestProgramEnd(q7::ExitLeft);
+  // without saving; once the final panel shows, the save is done and closing
+  // ends as "&Salir" does.
+  if (!q7::ProgramEndRequested()) {
+    const bool saved = PanelFinal && !PanelFinal->isHidden();
+    q7::RequestProgramEnd(saved ? q7::ExitSaved : q7::ExitLeft);
+  }
   TEForm::closeEvent(event);
 }
 
