@@ -198,6 +198,18 @@ TEST_F(WizardSavingTest, AlimentosWritesServicesPeriodAndCodeBits) {
   EXPECT_FALSE(QFile::exists(work + QStringLiteral("/DataSistema/CUENTAS.DAT")));
 }
 
+TEST_F(WizardSavingTest, AfterTheSaveEnterOnTheFinalPanelEndsWithStatus0) {
+  Open({"4"});
+  ShowActive();
+  form->BSiguiente033->click();
+  form->BGrabar001->click();
+  ASSERT_FALSE(form->PanelFinal->isHidden());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == form->BSalir005; }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([] { return q7::ProgramEndRequested(); }));
+  EXPECT_EQ(q7::ProgramEndStatus(), q7::ExitSaved);
+}
+
 TEST_F(WizardSavingTest, HoteleriaWritesPeriodLastAuditAndCodeBits) {
   Open({"5"});
   form->EFechaIniHotel->SetQDate(QDate(2024, 3, 1));

@@ -200,6 +200,9 @@ void ShowFinalPanel(Tq7UpdateModuloForm &form, const QString &moduleLabel) {
   form.BSiguiente033->hide();
   form.BCancelar002->hide();
   form.BGrabar001->hide();
+  // The pages behind the panel are out of reach: "&Salir" takes the focus,
+  // so Enter ends the program.
+  form.FocusWithHint(form.BSalir005);
 }
 
 void FailSave(Tq7UpdateModuloForm &form, QString table) {
