@@ -77,6 +77,21 @@ QTabWidget *Tq7UpdateModuloForm::InnerPageControl(int modulePage) const {
   }
 }
 
+// Moves the module's inner pages by one and enables "&Siguiente" unless the
+// new page is the module's last and "&Anterior" unless it is its first page
+// in use. Returns the new index, or -1 when the page has nothing to move.
+int Tq7UpdateModuloForm::StepInnerPage(int outer, int delta) {
+  QTabWidget *pages = InnerPageControl(outer);
+  if (!pages || outer == kPageNomina) return -1;
+  const int index = pages->currentIndex() + delta;
+  pages->setCurrentIndex(index);
+  const auto at = static_cast<std::uint8_t>(index);
+  const bool admin = outer == kPageAdministrativo;
+  EnableUnlessAt(at, admin ? 4 : 1, BSiguiente033);
+  EnableUnlessAt(at, admin ? FirstAdminPage : 0, BAnterior032);
+  return index;
+}
+
 void Tq7UpdateModuloForm::BSiguiente033Click() {
   const int outer = PControlModulos->currentIndex();
   if (outer == kPageCountry) {
@@ -84,37 +99,18 @@ void Tq7UpdateModuloForm::BSiguiente033Click() {
     return;
   }
 
-  QTabWidget *pages = InnerPageControl(outer);
-  if (pages && outer != kPageNomina) {
-    const int index = pages->currentIndex() + 1;
-    pages->setCurrentIndex(index);
-    const auto at = static_cast<std::uint8_t>(index);
+  const int index = StepInnerPage(outer, +1);
+  if (index == 1) {
     switch (outer) {
-      case kPageAdministrativo:
-        EnableUnlessAt(at, 4, BSiguiente033);
-        EnableUnlessAt(at, FirstAdminPage, BAnterior032);
-        if (index == 1) FocusWithHint(EDirPostalEmpre);
-        else if (index == 2) FocusWithHint(EFechaInicio);
-        else if (index == 3) FocusWithHint(ENombreImpuesto1);
-        break;
-      case kPageContabilidad:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        if (index == 1) EnterPriceIndexPage();
-        break;
-      case kPageFood:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        if (index == 1) FocusWithHint(chkCodigo[0]);
-        break;
-      case kPageHotel:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        if (index == 1) FocusWithHint(CheckTemporada);
-        break;
-      default:
-        break;
+      case kPageAdministrativo: FocusWithHint(EDirPostalEmpre); break;
+      case kPageContabilidad: EnterPriceIndexPage(); break;
+      case kPageFood: FocusWithHint(chkCodigo[0]); break;
+      case kPageHotel: FocusWithHint(CheckTemporada); break;
+      default: break;
     }
+  } else if (outer == kPageAdministrativo) {
+    if (index == 2) FocusWithHint(EFechaInicio);
+    else if (index == 3) FocusWithHint(ENombreImpuesto1);
   }
 
   if (!BSiguiente033->isEnabled()) BGrabar001->show();
@@ -132,37 +128,18 @@ void Tq7UpdateModuloForm::BAnterior032Click() {
   }
 
   const int outer = PControlModulos->currentIndex();
-  QTabWidget *pages = InnerPageControl(outer);
-  if (pages && outer != kPageNomina) {
-    const int index = pages->currentIndex() - 1;
-    pages->setCurrentIndex(index);
-    const auto at = static_cast<std::uint8_t>(index);
+  const int index = StepInnerPage(outer, -1);
+  if (index >= 0) {
     switch (outer) {
-      case kPageAdministrativo:
-        EnableUnlessAt(at, 4, BSiguiente033);
-        EnableUnlessAt(at, FirstAdminPage, BAnterior032);
-        if (index == 0) FocusWithHint(ENitEmpre);
-        else if (index == 1) FocusWithHint(EDirPostalEmpre);
-        else if (index == 2) FocusWithHint(EFechaInicio);
-        else if (index == 3) FocusWithHint(ENombreImpuesto1);
+      case kPageAdministrativo: {
+        QWidget *const focus[] = {ENitEmpre, EDirPostalEmpre, EFechaInicio, ENombreImpuesto1};
+        if (index < 4) FocusWithHint(focus[index]);
         break;
-      case kPageContabilidad:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        FocusWithHint(EAnoPeriodo);
-        break;
-      case kPageFood:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        FocusWithHint(EFechaIniFood);
-        break;
-      case kPageHotel:
-        EnableUnlessAt(at, 1, BSiguiente033);
-        EnableUnlessAt(at, 0, BAnterior032);
-        FocusWithHint(EDescripcionPeriodoHotel);
-        break;
-      default:
-        break;
+      }
+      case kPageContabilidad: FocusWithHint(EAnoPeriodo); break;
+      case kPageFood: FocusWithHint(EFechaIniFood); break;
+      case kPageHotel: FocusWithHint(EDescripcionPeriodoHotel); break;
+      default: break;
     }
     // In an installation run the first page leads back to the country page.
     if (IsInstallationRun()) BAnterior032->setEnabled(true);

@@ -324,6 +324,7 @@ class Tq7UpdateModuloForm : public TEForm {
 
   // The inner page control of a module page index 0..4, or null.
   QTabWidget *InnerPageControl(int modulePage) const;
+  int StepInnerPage(int outer, int delta);
 
   QStringList m_args;
   static QDate s_systemDate;
